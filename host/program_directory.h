@@ -1,0 +1,25 @@
+#pragma once
+// The program directory: the folder of the program's executable, fixed once at start-up and
+// made the current directory, so that work files with relative names live beside the program.
+
+#include "host/text.h"
+
+namespace tarnwick {
+
+struct ProgramLocation {
+    Text directory;  // no trailing backslash; "C:" for a program at a drive root
+    Text fileName;
+};
+
+// Cuts a full executable path at its last backslash, scanning by characters so that the trail
+// byte of a two-byte character is never taken for one.
+ProgramLocation SplitProgramPath(const Text& executablePath);
+
+// Finds the executable, remembers its folder and makes it the current directory.
+// False when the folder cannot be determined or entered.
+bool FixProgramDirectory();
+
+// The folder fixed by FixProgramDirectory, without a trailing backslash.
+Text ProgramDirectory();
+
+}  // namespace tarnwick

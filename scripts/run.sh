@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds Tarnwick and starts it from its staged program folder.
+set -euo pipefail
+top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+"$top/scripts/install-deps.sh"
+cd "$top"
+cmake --preset default >/dev/null
+cmake --build --preset default
+exec "$top/build/stage/tarnwick"

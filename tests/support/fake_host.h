@@ -1,0 +1,62 @@
+#pragma once
+// FakeHost: the recording host of the tests. It records every call in order, as one readable
+// line each, answers from a script, keeps files in memory and returns from pauses at once.
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/host.h"
+
+namespace tarnwick::testing {
+
+class FakeHost : public Host {
+public:
+    // --- the script ---
+    std::deque<int> messageResults;                // answers of ShowMessage; 0 (OK) when empty
+    std::deque<std::optional<Text>> chooserPaths;  // a path confirms, nullopt cancels; empty: cancel
+    std::deque<Text> folderChoices;                // answers of ChooseFolder; "" when empty
+    std::map<Text, CommandResult> commandResults;  // by exact command line; {true, 0} otherwise
+    Text programDirectory = "C:\\Tarnwick";
+    std::map<Text, Bytes> files;                   // the file system, by path as given
+
+    // --- the record ---
+    // One line per call, texts shown as UTF-8 in double quotes with \r, \n, \" and \\ escaped:
+    //   RunCommand("cmd /c adb reboot", true, 1) -> started 0
+    //   ShowMessage("立即进入Recovery?", 1, "重启?") -> 0
+    //   Pause(1000)
+    //   AppendLog("操作已完成...\r\n")
+    //   WriteFile("command.txt", "boot-recovery\n") -> true
+    const std::vector<std::string>& calls() const { return calls_; }
+    void ClearCalls() { calls_.clear(); }
+
+    CommandResult RunCommand(const Text& commandLine, bool wait,
+                             std::optional<int> windowMode = std::nullopt) override;
+    int ShowMessage(const Text& content, int style,
+                    std::optional<Text> title = std::nullopt) override;
+    void Pause(int milliseconds) override;
+    void AppendLog(LogBox& box, const Text& text) override;
+    Text ProgramDirectory() override;
+    Bytes ReadFile(const Text& path) override;
+    bool WriteFile(const Text& path, std::initializer_list<Bytes> parts) override;
+    bool DeleteFile(const Text& path) override;
+    Text ChooseFolder(const Text& instruction,
+                      std::optional<bool> includeFiles = std::nullopt) override;
+    void ShellOpen(int verb, const Text& target, std::optional<Text> parameters = std::nullopt,
+                   std::optional<Text> directory = std::nullopt,
+                   std::optional<int> windowMode = std::nullopt) override;
+
+protected:
+    bool OpenChooser(FileChooser& chooser) override;
+
+private:
+    std::vector<std::string> calls_;
+};
+
+// A text or byte set as the record shows it: UTF-8 in double quotes, with escapes.
+std::string Quoted(const Text& text);
+std::string QuotedBytes(const Bytes& bytes);
+
+}  // namespace tarnwick::testing
