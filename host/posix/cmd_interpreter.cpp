@@ -1,0 +1,126 @@
+#include "host/posix/cmd_interpreter.h"
+
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "host/encoding.h"
+#include "host/posix/builtins.h"
+#include "host/posix/cmd_line_parser.h"
+#include "host/posix/native_arguments.h"
+#include "host/posix/program_lookup.h"
+#include "host/posix/redirected_output.h"
+#include "host/posix/windows_arguments.h"
+
+namespace tarnwick::posix {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kNotRecognized = 9009;
+
+void Say(int fd, const std::string& message) {
+    [[maybe_unused]] const ssize_t ignored = write(fd, message.data(), message.size());
+}
+
+std::string ReadAll(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+}  // namespace
+
+CmdInterpreter::CmdInterpreter(fs::path programFolder, ProcessWait* wait)
+    : programFolder_(std::move(programFolder)), wait_(wait) {}
+
+int CmdInterpreter::RunLine(const Text& line, OutputStreams streams, bool inBatchFile) {
+    const std::optional<std::vector<CmdCommand>> commands = ParseCmdLine(line);
+    if (!commands) {
+        Say(streams.err, "The syntax of the command is incorrect.\r\n");
+        return 1;
+    }
+    int exitCode = 0;
+    for (const CmdCommand& command : *commands) {
+        exitCode = RunCommand(command, streams, inBatchFile);
+    }
+    return exitCode;
+}
+
+int CmdInterpreter::RunBatchFile(const fs::path& file, OutputStreams streams) {
+    const std::string content = ReadAll(file);
+    int exitCode = 0;
+    std::size_t start = 0;
+    while (start < content.size()) {
+        std::size_t end = content.find('\n', start);
+        if (end == std::string::npos) {
+            end = content.size();
+        }
+        std::string_view line(content.data() + start, end - start);
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
+        if (line.starts_with('@')) {
+            line.remove_prefix(1);  // "@" only keeps cmd from echoing the line
+        }
+        if (line.find_first_not_of(" \t") != std::string_view::npos) {
+            exitCode = RunLine(Text::FromBytes(std::string(line)), streams, true);
+        }
+        start = end + 1;
+    }
+    return exitCode;
+}
+
+int CmdInterpreter::RunCommand(const CmdCommand& command, OutputStreams streams, bool inBatchFile) {
+    RedirectedOutput files;
+    for (const Redirection& redirection : command.redirections) {
+        int& handle = redirection.handle == 2 ? streams.err : streams.out;
+        if (redirection.kind == Redirection::ToHandle) {
+            handle = redirection.sourceHandle == 2 ? streams.err : streams.out;
+            continue;
+        }
+        const int fd = files.Open(redirection.file, redirection.kind == Redirection::AppendToFile);
+        if (fd < 0) {
+            Say(streams.err, "The system cannot find the path specified.\r\n");
+            return 1;
+        }
+        handle = fd;
+    }
+    const int exitCode = RunWords(command.text, streams, inBatchFile);
+    files.ConvertAddedOutput();
+    return exitCode;
+}
+
+int CmdInterpreter::RunWords(const Text& command, OutputStreams streams, bool inBatchFile) {
+    const std::vector<Text> words = SplitCmdWords(command);
+    if (words.empty()) {
+        return 0;  // only redirections: the files have been made
+    }
+    if (const std::optional<int> exitCode = RunBuiltin(words, streams, inBatchFile)) {
+        return *exitCode;
+    }
+    const ProgramAndRest parts = SplitProgramName(command);
+    const std::optional<fs::path> program = FindProgram(parts.program, programFolder_);
+    if (!program) {
+        Say(streams.err, "'" + Utf8FromText(parts.program) +
+                             "' is not recognized as an internal or external command,\r\n"
+                             "operable program or batch file.\r\n");
+        return kNotRecognized;
+    }
+    if (IsBatchFile(*program)) {
+        return RunBatchFile(*program, streams);
+    }
+    const pid_t pid = StartProcess(*program, NativeArgv(*program, parts.rest), streams);
+    if (pid < 0) {
+        Say(streams.err, "The system cannot execute the specified program.\r\n");
+        return 1;
+    }
+    return WaitForExit(pid, wait_);
+}
+
+}  // namespace tarnwick::posix

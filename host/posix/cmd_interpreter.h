@@ -1,0 +1,34 @@
+#pragma once
+// Stands in for cmd: runs the commands of a line (the text after "cmd /c", or a batch file's
+// line) one after another, and batch files line by line.
+
+#include <filesystem>
+
+#include "host/command_runner.h"
+#include "host/posix/cmd_line_parser.h"
+#include "host/posix/process_spawn.h"
+#include "host/text.h"
+
+namespace tarnwick::posix {
+
+class CmdInterpreter {
+public:
+    CmdInterpreter(std::filesystem::path programFolder, ProcessWait* wait);
+
+    // Runs every command of the line, each after the previous one has ended, whatever its
+    // result. The exit code of the last one.
+    int RunLine(const Text& line, OutputStreams streams = {}, bool inBatchFile = false);
+
+    // Reads the whole batch file first (so that it may delete itself), then runs each of its
+    // lines that holds something. The exit code of the last command.
+    int RunBatchFile(const std::filesystem::path& file, OutputStreams streams = {});
+
+private:
+    int RunCommand(const CmdCommand& command, OutputStreams streams, bool inBatchFile);
+    int RunWords(const Text& command, OutputStreams streams, bool inBatchFile);
+
+    std::filesystem::path programFolder_;
+    ProcessWait* wait_;
+};
+
+}  // namespace tarnwick::posix

@@ -1,0 +1,139 @@
+#include "host/posix/process_spawn.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <thread>
+
+extern char** environ;
+
+namespace tarnwick::posix {
+
+namespace {
+
+// A copy of `fd` numbered 3 or above, so that placing the child's descriptors 1 and 2 cannot
+// overwrite a source before it is used (as "2>&1 > file" or "1>&2" would).
+class HighCopy {
+public:
+    explicit HighCopy(int fd) : fd_(fcntl(fd, F_DUPFD_CLOEXEC, 3)) {}
+    ~HighCopy() {
+        if (fd_ >= 0) {
+            close(fd_);
+        }
+    }
+    HighCopy(const HighCopy&) = delete;
+    HighCopy& operator=(const HighCopy&) = delete;
+    int fd() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+class SpawnSetup {
+public:
+    SpawnSetup() {
+        posix_spawn_file_actions_init(&actions_);
+        posix_spawnattr_init(&attributes_);
+    }
+    ~SpawnSetup() {
+        posix_spawn_file_actions_destroy(&actions_);
+        posix_spawnattr_destroy(&attributes_);
+    }
+    SpawnSetup(const SpawnSetup&) = delete;
+    SpawnSetup& operator=(const SpawnSetup&) = delete;
+
+    bool Prepare(int out, int err) {
+        bool ok = posix_spawn_file_actions_addopen(&actions_, 0, "/dev/null", O_RDONLY, 0) == 0 &&
+                  posix_spawn_file_actions_adddup2(&actions_, out, 1) == 0 &&
+                  posix_spawn_file_actions_adddup2(&actions_, err, 2) == 0;
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34))
+        // Descriptors opened elsewhere in the process without close-on-exec stay ours too.
+        ok = ok && posix_spawn_file_actions_addclosefrom_np(&actions_, 3) == 0;
+#endif
+        // A child starts with the usual signal dispositions and nothing blocked.
+        sigset_t none;
+        sigset_t defaults;
+        sigemptyset(&none);
+        sigemptyset(&defaults);
+        sigaddset(&defaults, SIGPIPE);
+        ok = ok && posix_spawnattr_setsigmask(&attributes_, &none) == 0 &&
+             posix_spawnattr_setsigdefault(&attributes_, &defaults) == 0 &&
+             posix_spawnattr_setflags(&attributes_,
+                                      POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF) == 0;
+        return ok;
+    }
+
+    const posix_spawn_file_actions_t* actions() const {
+        return &actions_;
+    }
+    const posix_spawnattr_t* attributes() const {
+        return &attributes_;
+    }
+
+private:
+    posix_spawn_file_actions_t actions_;
+    posix_spawnattr_t attributes_;
+};
+
+int ExitCodeOf(int status) {
+    if (WIFSIGNALED(status)) {
+        return 128 + WTERMSIG(status);
+    }
+    return WEXITSTATUS(status);
+}
+
+}  // namespace
+
+pid_t StartProcess(const std::filesystem::path& program, const std::vector<std::string>& argv,
+                   OutputStreams streams) {
+    const HighCopy out(streams.out);
+    const HighCopy err(streams.err);
+    SpawnSetup setup;
+    if (out.fd() < 0 || err.fd() < 0 || !setup.Prepare(out.fd(), err.fd())) {
+        return -1;
+    }
+    std::vector<char*> arguments;
+    for (const std::string& argument : argv) {
+        arguments.push_back(const_cast<char*>(argument.c_str()));
+    }
+    arguments.push_back(nullptr);
+    pid_t pid = -1;
+    if (posix_spawn(&pid, program.c_str(), setup.actions(), setup.attributes(), arguments.data(),
+                    environ) != 0) {
+        return -1;
+    }
+    return pid;
+}
+
+int WaitForExit(pid_t pid, ProcessWait* wait) {
+    int status = 0;
+    bool collected = false;
+    const auto poll = [&] {
+        const pid_t result = waitpid(pid, &status, WNOHANG);
+        collected = result == pid;
+        return collected || (result < 0 && errno != EINTR);
+    };
+    if (wait != nullptr) {
+        wait->Until(poll);
+    } else {
+        pid_t result;
+        do {
+            result = waitpid(pid, &status, 0);
+        } while (result < 0 && errno == EINTR);
+        collected = result == pid;
+    }
+    return collected ? ExitCodeOf(status) : -1;
+}
+
+void ReapWhenEnded(pid_t pid) {
+    std::thread([pid] {
+        while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+        }
+    }).detach();
+}
+
+}  // namespace tarnwick::posix
