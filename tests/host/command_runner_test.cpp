@@ -170,6 +170,7 @@ TEST_F(CommandRunnerTest, CommandsJoinedWithAmpersandRunInOrderAndTheLastGivesTh
         {"cmd /c adb one&nosuchtool", {true, 9009}, "[adb]\none\n"},
         {"cmd /c \"adb one&adb two\"", {true, 0}, "[adb]\none\n[adb]\ntwo\n"},
         {"CMD /C adb x&", {true, 0}, "[adb]\nx\n"},
+        {"cmd /c adb x >", {true, 1}, ""},  // a redirection without a file stops the whole line
         {"adb exit=7", {true, 7}, "[adb]\nexit=7\n"},
         {"adb signal=TERM", {true, 128 + 15}, "[adb]\nsignal=TERM\n"},
         {"cmd /c adb signal=KILL", {true, 128 + 9}, "[adb]\nsignal=KILL\n"},
@@ -247,6 +248,7 @@ TEST_F(CommandRunnerTest, RedirectionsSendOutputToFiles) {
         {"cmd /c adb out=o err=e > all.txt 2>&1", "all.txt", "o\ne\n"},
         {"cmd /c adb out=o err=e 2>&1 1>out.txt", "out.txt", "o\n"},  // stderr: the old stdout
         {"cmd /c adb err=e 2> err.txt", "err.txt", "e\n"},
+        {"cmd /c adb out=x2>digit.txt", "digit.txt", "x2\n"},  // a handle digit starts a word
         {"cmd /c adb err=again 2>> err.txt", "err.txt", "e\nagain\n"},
         {"cmd /c adb \"out=a > b\" > \"my log.txt\"", "my log.txt", "a > b\n"},
         {"cmd /c adb out=1 > twice.txt & adb out=2 >> twice.txt", "twice.txt", "1\n2\n"},
