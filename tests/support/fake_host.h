@@ -24,11 +24,14 @@ public:
 
     // --- the record ---
     // One line per call, texts shown as UTF-8 in double quotes with \r, \n, \" and \\ escaped:
-    //   RunCommand("cmd /c adb reboot", true, 1) -> started 0
+    //   RunCommand("cmd /c adb reboot", true, 1) -> exit 0       (or -> not started)
     //   ShowMessage("立即进入Recovery?", 1, "重启?") -> 0
     //   Pause(1000)
     //   AppendLog("操作已完成...\r\n")
     //   WriteFile("command.txt", "boot-recovery\n") -> true
+    //   ChooseFile(0, "APK文件(*.apk)|*.apk", "") -> "C:\\x.apk"   (or -> cancelled)
+    //   ReadFile("command.txt") -> "boot-recovery\n"     DeleteFile("recovery.img") -> false
+    //   ProgramDirectory() -> "C:\\Tarnwick"   ChooseFolder("选择目录") -> ""   ShellOpen(4, "c:\\")
     const std::vector<std::string>& calls() const { return calls_; }
     void ClearCalls() { calls_.clear(); }
 
