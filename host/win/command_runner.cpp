@@ -1,6 +1,6 @@
 // Runs a command line through CreateProcessW, exactly as the caller wrote it: no program name
-// apart from the line, no quoting added. Windows itself finds the program, in the program's
-// folder first and then on PATH.
+// apart from the line, no quoting added. Windows itself finds the program, in the executable's
+// folder (the program folder) first and then on PATH, so the runner needs no lookup of its own.
 
 #include "host/win/windows_api.h"
 
