@@ -1,7 +1,6 @@
 #include "host/files.h"
 
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "host/paths.h"
@@ -12,11 +11,19 @@ namespace fs = std::filesystem;
 
 Bytes ReadWholeFile(const Text& path) {
     const fs::path file = NativePath(path);
-    if (file.empty()) {
+    std::error_code error;
+    if (file.empty() || !fs::is_regular_file(file, error)) {
+        return {};
+    }
+    // Take the length, read that many bytes, keep those actually read.
+    Bytes bytes(fs::file_size(file, error), '\0');
+    if (error) {
         return {};
     }
     std::ifstream in(file, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
 }
 
 bool WriteWholeFile(const Text& path, std::initializer_list<Bytes> parts) {
