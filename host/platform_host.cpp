@@ -14,14 +14,20 @@ CommandResult PlatformHost::RunCommand(const Text& commandLine, bool wait,
         .Run(commandLine, wait, windowMode);
 }
 
-Text PlatformHost::ProgramDirectory() { return tarnwick::ProgramDirectory(); }
+Text PlatformHost::ProgramDirectory() {
+    return tarnwick::ProgramDirectory();
+}
 
-Bytes PlatformHost::ReadFile(const Text& path) { return ReadWholeFile(path); }
+Bytes PlatformHost::ReadFile(const Text& path) {
+    return ReadWholeFile(path);
+}
 
 bool PlatformHost::WriteFile(const Text& path, std::initializer_list<Bytes> parts) {
     return WriteWholeFile(path, parts);
 }
 
-bool PlatformHost::DeleteFile(const Text& path) { return DeleteOneFile(path); }
+bool PlatformHost::DeleteFile(const Text& path) {
+    return DeleteOneFile(path);
+}
 
 }  // namespace tarnwick

@@ -40,6 +40,8 @@ bool FixProgramDirectory() {
     return true;
 }
 
-Text ProgramDirectory() { return FixedDirectory(); }
+Text ProgramDirectory() {
+    return FixedDirectory();
+}
 
 }  // namespace tarnwick

@@ -59,7 +59,7 @@ struct ControlRecord {
     bool readOnly = false;
     bool verticalScrollBar = false;
     Border border = Border::None;
-    const char* images = nullptr;      // picture button: resource base name ("close", "back")
+    const char* images = nullptr;       // picture button: resource base name ("close", "back")
     const char* defaultExtension = "";  // file chooser
 };
 

@@ -16,7 +16,9 @@ T TakeFront(std::deque<T>& script, T whenEmpty) {
     return answer;
 }
 
-std::string Flag(bool value) { return value ? "true" : "false"; }
+std::string Flag(bool value) {
+    return value ? "true" : "false";
+}
 
 }  // namespace
 
@@ -43,7 +45,9 @@ std::string QuotedBytes(const Bytes& bytes) {
     return quoted + "\"";
 }
 
-std::string Quoted(const Text& text) { return QuotedBytes(Utf8FromText(text)); }
+std::string Quoted(const Text& text) {
+    return QuotedBytes(Utf8FromText(text));
+}
 
 CommandResult FakeHost::RunCommand(const Text& commandLine, bool wait,
                                    std::optional<int> windowMode) {
