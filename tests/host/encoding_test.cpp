@@ -47,6 +47,9 @@ TEST(EncodingTest, CharactersBeyondGbkNeedGb18030) {
     EXPECT_EQ(Utf16FromText(emoji), u"备份😀");
     EXPECT_EQ(TextFromUtf16(u"备份😀"), emoji);
     EXPECT_EQ(ToolOutputToProgramEncoding("😀"), "\x94\x39\xFC\x36");
+    // The edges of well-formed UTF-8: U+0800, U+10FFFF and U+D7FF convert.
+    EXPECT_EQ(ToolOutputToProgramEncoding("\xE0\xA0\x80\xF4\x8F\xBF\xBF\xED\x9F\xBF"),
+              "\x81\x31\xB3\x32\xE3\x32\x9A\x35\x83\x36\xC7\x38");
     // A leading U+FEFF is a character, not a byte-order mark.
     EXPECT_EQ(TextFromUtf16(u"\uFEFFz"), Text::FromBytes("\x84\x31\x95\x33z"));
     EXPECT_EQ(Utf16FromText(Text::FromBytes("\x84\x31\x95\x33z")), u"\uFEFFz");
