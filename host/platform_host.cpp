@@ -1,1 +1,33 @@
-// (to be written)
+#include "host/host.h"
+
+#include "host/files.h"
+#include "host/paths.h"
+#include "host/program_directory.h"
+
+namespace tarnwick {
+
+PlatformHost::PlatformHost(ProcessWait* wait) : wait_(wait) {}
+
+CommandResult PlatformHost::RunCommand(const Text& commandLine, bool wait,
+                                       std::optional<int> windowMode) {
+    return CommandRunner(NativePath(tarnwick::ProgramDirectory()), wait_)
+        .Run(commandLine, wait, windowMode);
+}
+
+Text PlatformHost::ProgramDirectory() {
+    return tarnwick::ProgramDirectory();
+}
+
+Bytes PlatformHost::ReadFile(const Text& path) {
+    return ReadWholeFile(path);
+}
+
+bool PlatformHost::WriteFile(const Text& path, std::initializer_list<Bytes> parts) {
+    return WriteWholeFile(path, parts);
+}
+
+bool PlatformHost::DeleteFile(const Text& path) {
+    return DeleteOneFile(path);
+}
+
+}  // namespace tarnwick

@@ -3,6 +3,7 @@
 // elsewhere). Every length, position and count is in bytes; positions are 1-based and -1
 // means absent. The empty text is the only missing value.
 
+#include <compare>
 #include <cstdint>
 #include <iosfwd>
 #include <optional>
@@ -27,6 +28,7 @@ public:
     Text& operator+=(const Text& more);
     friend Text operator+(Text left, const Text& right) { return left += right; }
     friend bool operator==(const Text&, const Text&) = default;
+    friend auto operator<=>(const Text&, const Text&) = default;  // byte order
 
 private:
     std::string bytes_;

@@ -1,1 +1,66 @@
-// (to be written)
+// Whole-file operations: results instead of errors, truncation, parts back to back.
+#include "host/files.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/temp_folder.h"
+
+namespace tarnwick {
+namespace {
+
+using testing::CurrentDirectory;
+using testing::ScopedEnvironment;
+using testing::TempFolder;
+
+class Files : public ::testing::Test {
+protected:
+    TempFolder folder_;
+    CurrentDirectory inFolder_{folder_.path()};
+};
+
+TEST_F(Files, WriteTruncatesAndPutsPartsBackToBack) {
+    folder_.Write("command.txt", "an older and much longer content");
+    const Bytes withZero("boot\0recovery", 13);
+    EXPECT_TRUE(WriteWholeFile("command.txt", {withZero, "", "\r\n--wipe_data\n"}));
+    EXPECT_EQ(folder_.Read("command.txt"), withZero + "\r\n--wipe_data\n");
+    EXPECT_EQ(ReadWholeFile("command.txt"), withZero + "\r\n--wipe_data\n");
+}
+
+TEST_F(Files, EmptyAndUnwritablePathsFailWithoutTouchingAnything) {
+    EXPECT_FALSE(WriteWholeFile("", {"x"}));
+    EXPECT_FALSE(WriteWholeFile("no folder\\x.txt", {"x"}));
+    EXPECT_FALSE(WriteWholeFile("Q:\\x.txt", {"x"}));
+    EXPECT_TRUE(std::filesystem::is_empty(folder_.path()));
+}
+
+TEST_F(Files, MissingEmptyAndFolderReadAsNothing) {
+    folder_.Write("empty.txt", "");
+    std::filesystem::create_directory(folder_ / "folder");
+    EXPECT_EQ(ReadWholeFile("missing.txt"), "");
+    EXPECT_EQ(ReadWholeFile("empty.txt"), "");
+    EXPECT_EQ(ReadWholeFile("folder"), "");
+    EXPECT_EQ(ReadWholeFile(""), "");
+}
+
+TEST_F(Files, DeleteTellsWhetherAFileWentAway) {
+    folder_.Write("recovery.img", "image");
+    std::filesystem::create_directory(folder_ / "recovery");
+    EXPECT_TRUE(DeleteOneFile("recovery.img"));
+    EXPECT_FALSE(DeleteOneFile("recovery.img"));
+    EXPECT_FALSE(DeleteOneFile("recovery"));  // folders are not files
+    EXPECT_TRUE(std::filesystem::exists(folder_ / "recovery"));
+    EXPECT_FALSE(DeleteOneFile(""));
+}
+
+TEST_F(Files, DrivePathsAndChineseNamesReachTheHomeFolder) {
+    ScopedEnvironment home("HOME", folder_.path().string());
+    EXPECT_FALSE(WriteWholeFile("C:\\备份\\恢复.img", {}));  // its folder does not exist yet
+    std::filesystem::create_directory(folder_ / "备份");
+    EXPECT_TRUE(WriteWholeFile("C:\\备份\\恢复.img", {"img"}));
+    EXPECT_EQ(folder_.Read("备份/恢复.img"), "img");
+    EXPECT_EQ(ReadWholeFile("c:\\备份\\恢复.img"), "img");
+    EXPECT_TRUE(DeleteOneFile("C:\\备份\\恢复.img"));
+}
+
+}  // namespace
+}  // namespace tarnwick

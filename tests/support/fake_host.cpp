@@ -1,1 +1,155 @@
-// (to be written)
+#include "tests/support/fake_host.h"
+
+#include "host/encoding.h"
+
+namespace tarnwick::testing {
+
+namespace {
+
+template <class T>
+T TakeFront(std::deque<T>& script, T whenEmpty) {
+    if (script.empty()) {
+        return whenEmpty;
+    }
+    T answer = std::move(script.front());
+    script.pop_front();
+    return answer;
+}
+
+std::string Flag(bool value) {
+    return value ? "true" : "false";
+}
+
+}  // namespace
+
+std::string QuotedBytes(const Bytes& bytes) {
+    std::string quoted = "\"";
+    for (const char c : bytes) {
+        switch (c) {
+            case '\r':
+                quoted += "\\r";
+                break;
+            case '\n':
+                quoted += "\\n";
+                break;
+            case '"':
+                quoted += "\\\"";
+                break;
+            case '\\':
+                quoted += "\\\\";
+                break;
+            default:
+                quoted += c;
+        }
+    }
+    return quoted + "\"";
+}
+
+std::string Quoted(const Text& text) {
+    return QuotedBytes(Utf8FromText(text));
+}
+
+CommandResult FakeHost::RunCommand(const Text& commandLine, bool wait,
+                                   std::optional<int> windowMode) {
+    const auto scripted = commandResults.find(commandLine);
+    const CommandResult result =
+        scripted != commandResults.end() ? scripted->second : CommandResult{true, 0};
+    std::string call = "RunCommand(" + Quoted(commandLine) + ", " + Flag(wait);
+    if (windowMode) {
+        call += ", " + std::to_string(*windowMode);
+    }
+    call += result.started ? ") -> exit " + std::to_string(result.exitCode) : ") -> not started";
+    calls_.push_back(call);
+    return result;
+}
+
+int FakeHost::ShowMessage(const Text& content, int style, std::optional<Text> title) {
+    const int result = TakeFront(messageResults, static_cast<int>(MessageOk));
+    std::string call = "ShowMessage(" + Quoted(content) + ", " + std::to_string(style);
+    if (title) {
+        call += ", " + Quoted(*title);
+    }
+    calls_.push_back(call + ") -> " + std::to_string(result));
+    return result;
+}
+
+void FakeHost::Pause(int milliseconds) {
+    calls_.push_back("Pause(" + std::to_string(milliseconds) + ")");
+}
+
+void FakeHost::AppendLog(LogBox& box, const Text& text) {
+    box.AppendAtEnd(text);
+    calls_.push_back("AppendLog(" + Quoted(text) + ")");
+}
+
+Text FakeHost::ProgramDirectory() {
+    calls_.push_back("ProgramDirectory() -> " + Quoted(programDirectory));
+    return programDirectory;
+}
+
+Bytes FakeHost::ReadFile(const Text& path) {
+    const auto file = files.find(path);
+    const Bytes bytes = file != files.end() ? file->second : Bytes();
+    calls_.push_back("ReadFile(" + Quoted(path) + ") -> " + QuotedBytes(bytes));
+    return bytes;
+}
+
+bool FakeHost::WriteFile(const Text& path, std::initializer_list<Bytes> parts) {
+    std::string call = "WriteFile(" + Quoted(path);
+    Bytes whole;
+    for (const Bytes& part : parts) {
+        call += ", " + QuotedBytes(part);
+        whole += part;
+    }
+    if (!path.empty()) {
+        files[path] = whole;
+    }
+    calls_.push_back(call + ") -> " + Flag(!path.empty()));
+    return !path.empty();
+}
+
+bool FakeHost::DeleteFile(const Text& path) {
+    const bool deleted = files.erase(path) > 0;
+    calls_.push_back("DeleteFile(" + Quoted(path) + ") -> " + Flag(deleted));
+    return deleted;
+}
+
+bool FakeHost::OpenChooser(FileChooser& chooser) {
+    const std::optional<Text> choice = TakeFront(chooserPaths, std::optional<Text>());
+    std::string call = "ChooseFile(" + std::to_string(chooser.kind) + ", " +
+                       Quoted(chooser.filter) + ", " + Quoted(chooser.fileName) + ")";
+    if (!choice) {
+        calls_.push_back(call + " -> cancelled");
+        return false;
+    }
+    chooser.fileName = *choice;
+    calls_.push_back(call + " -> " + Quoted(*choice));
+    return true;
+}
+
+Text FakeHost::ChooseFolder(const Text& instruction, std::optional<bool> includeFiles) {
+    const Text folder = TakeFront(folderChoices, Text());
+    std::string call = "ChooseFolder(" + Quoted(instruction);
+    if (includeFiles) {
+        call += ", " + Flag(*includeFiles);
+    }
+    calls_.push_back(call + ") -> " + Quoted(folder));
+    return folder;
+}
+
+void FakeHost::ShellOpen(int verb, const Text& target, std::optional<Text> parameters,
+                         std::optional<Text> directory, std::optional<int> windowMode) {
+    std::string call = "ShellOpen(" + std::to_string(verb) + ", " + Quoted(target);
+    if (parameters) {
+        call += ", " + Quoted(*parameters);
+    }
+    if (directory) {
+        call += ", " + Quoted(*directory);
+    }
+    if (windowMode) {
+        call += ", " + std::to_string(*windowMode);
+    }
+    calls_.push_back(call + ")");
+}
+
+}  // namespace tarnwick::testing

@@ -15,20 +15,25 @@ namespace tarnwick::testing {
 class FakeHost : public Host {
 public:
     // --- the script ---
-    std::deque<int> messageResults;                // answers of ShowMessage; 0 (OK) when empty
-    std::deque<std::optional<Text>> chooserPaths;  // a path confirms, nullopt cancels; empty: cancel
-    std::deque<Text> folderChoices;                // answers of ChooseFolder; "" when empty
+    std::deque<int> messageResults;  // answers of ShowMessage; 0 (OK) when empty
+    std::deque<std::optional<Text>>
+        chooserPaths;                // a path confirms, nullopt cancels; empty: cancel
+    std::deque<Text> folderChoices;  // answers of ChooseFolder; "" when empty
     std::map<Text, CommandResult> commandResults;  // by exact command line; {true, 0} otherwise
     Text programDirectory = "C:\\Tarnwick";
-    std::map<Text, Bytes> files;                   // the file system, by path as given
+    std::map<Text, Bytes> files;  // the file system, by path as given
 
     // --- the record ---
     // One line per call, texts shown as UTF-8 in double quotes with \r, \n, \" and \\ escaped:
-    //   RunCommand("cmd /c adb reboot", true, 1) -> started 0
+    //   RunCommand("cmd /c adb reboot", true, 1) -> exit 0       (or -> not started)
     //   ShowMessage("立即进入Recovery?", 1, "重启?") -> 0
     //   Pause(1000)
     //   AppendLog("操作已完成...\r\n")
     //   WriteFile("command.txt", "boot-recovery\n") -> true
+    //   ChooseFile(0, "APK文件(*.apk)|*.apk", "") -> "C:\\x.apk"   (or -> cancelled)
+    //   ReadFile("command.txt") -> "boot-recovery\n"     DeleteFile("recovery.img") -> false
+    //   ProgramDirectory() -> "C:\\Tarnwick"   ChooseFolder("选择目录") -> ""   ShellOpen(4,
+    //   "c:\\")
     const std::vector<std::string>& calls() const { return calls_; }
     void ClearCalls() { calls_.clear(); }
 

@@ -1,5 +1,6 @@
 #include "tests/support/temp_folder.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -46,6 +47,21 @@ CurrentDirectory::CurrentDirectory(const fs::path& folder) : previous_(fs::curre
 CurrentDirectory::~CurrentDirectory() {
     std::error_code ignored;
     fs::current_path(previous_, ignored);
+}
+
+ScopedEnvironment::ScopedEnvironment(const char* name, const std::string& value) : name_(name) {
+    if (const char* previous = std::getenv(name)) {
+        previous_ = previous;
+    }
+    setenv(name, value.c_str(), 1);
+}
+
+ScopedEnvironment::~ScopedEnvironment() {
+    if (previous_) {
+        setenv(name_, previous_->c_str(), 1);
+    } else {
+        unsetenv(name_);
+    }
 }
 
 }  // namespace tarnwick::testing

@@ -3,6 +3,8 @@
 // the object goes. Tests use it as a program folder or as a home folder.
 
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace tarnwick::testing {
@@ -36,6 +38,19 @@ public:
 
 private:
     std::filesystem::path previous_;
+};
+
+// Sets an environment variable (HOME, PATH) for the life of the object.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const std::string& value);
+    ~ScopedEnvironment();
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    const char* name_;
+    std::optional<std::string> previous_;
 };
 
 }  // namespace tarnwick::testing
