@@ -21,6 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::CurrentDirectory;
+using testing::ScopedEnvironment;
 using testing::TempFolder;
 
 // Records its label and arguments; some arguments also make it act:
@@ -54,30 +55,6 @@ std::string FakeTool(const std::string& label, const fs::path& record) {
            "done\n"
            "exit $code\n";
 }
-
-// Sets an environment variable for the life of the object.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        setenv(name, value.c_str(), 1);
-    }
-    ~ScopedVariable() {
-        if (old_) {
-            setenv(name_, old_->c_str(), 1);
-        } else {
-            unsetenv(name_);
-        }
-    }
-    ScopedVariable(const ScopedVariable&) = delete;
-    ScopedVariable& operator=(const ScopedVariable&) = delete;
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 std::string Lines(const std::vector<std::string>& lines) {
     std::string joined;
@@ -116,8 +93,8 @@ protected:
     TempFolder onPath_;   // the first folder on PATH
     TempFolder home_;     // drive C:
     TempFolder record_;
-    ScopedVariable path_{"PATH", onPath_.path().string() + ":/usr/bin:/bin"};
-    ScopedVariable homeVariable_{"HOME", home_.path().string()};
+    ScopedEnvironment path_{"PATH", onPath_.path().string() + ":/usr/bin:/bin"};
+    ScopedEnvironment homeVariable_{"HOME", home_.path().string()};
     CurrentDirectory current_{program_.path()};
     CommandRunner runner_{program_.path()};
 };
