@@ -1,0 +1,337 @@
+// The Qt side of the host: message boxes, choosers, shell open and the waits, driven through
+// their dialogs as soon as those are shown.
+#include "ui/qt_host.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <QUrl>
+#include <QWidget>
+#include <filesystem>
+#include <functional>
+
+#include "tests/support/temp_folder.h"
+#include "tests/ui/qt_printers.h"
+#include "ui/qt_text.h"
+
+namespace tarnwick::ui {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::CurrentDirectory;
+using testing::ScopedEnvironment;
+using testing::TempFolder;
+
+// Runs `act` on the modal dialog of kind D once it is shown (event-driven, no waiting).
+template <typename D>
+void WhenShown(std::function<void(D*)> act) {
+    QTimer::singleShot(0, [act] {
+        if (auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget())) {
+            act(dialog);
+        } else {
+            WhenShown<D>(act);
+        }
+    });
+}
+
+QAbstractButton* ButtonNamed(QMessageBox* box, const QString& text) {
+    for (QAbstractButton* button : box->buttons()) {
+        if (button->text() == text) {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
+void PressEscape(QWidget* widget) {
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(widget, &escape);
+}
+
+// --- message boxes ---
+
+TEST(ShowMessageTest, TitleOmittedIsTheInfoCaptionAndGivenIsExact) {
+    QtHost host;
+    const struct {
+        std::optional<Text> title;
+        QString caption;
+    } cases[] = {
+        {std::nullopt, "信息："},
+        {Text(""), ""},
+        {Text("重启?"), "重启?"},
+    };
+    for (const auto& c : cases) {
+        QString caption = "unseen";
+        WhenShown<QMessageBox>([&](QMessageBox* box) {
+            caption = box->windowTitle();
+            box->close();
+        });
+        host.ShowMessage("内容", 0, c.title);
+        EXPECT_EQ(caption, c.caption);
+    }
+}
+
+TEST(ShowMessageTest, ContentIsShownUnchangedWithItsLineBreaks) {
+    QtHost host;
+    QString shown;
+    Qt::WindowModality modality = Qt::NonModal;
+    WhenShown<QMessageBox>([&](QMessageBox* box) {
+        shown = box->text();
+        modality = box->windowModality();
+        EXPECT_EQ(box->textFormat(), Qt::PlainText);
+        box->close();
+    });
+    host.ShowMessage("操作已完成\r\n<b>请重启</b>  \r\n", 0, "");
+    EXPECT_EQ(shown, "操作已完成\n<b>请重启</b>  \n");
+    EXPECT_EQ(modality, Qt::ApplicationModal);
+}
+
+TEST(ShowMessageTest, StyleZeroHasOneButtonAndAlwaysGivesOk) {
+    QtHost host;
+    const std::function<void(QMessageBox*)> closings[] = {
+        [](QMessageBox* box) { ButtonNamed(box, "确定")->click(); },
+        [](QMessageBox* box) { PressEscape(box); },
+        [](QMessageBox* box) { box->close(); },
+    };
+    for (const auto& close : closings) {
+        QStringList buttons;
+        WhenShown<QMessageBox>([&](QMessageBox* box) {
+            for (QAbstractButton* button : box->buttons()) {
+                buttons.append(button->text());
+            }
+            close(box);
+        });
+        EXPECT_EQ(host.ShowMessage("内容", 0, "标题"), MessageOk);
+        EXPECT_EQ(buttons, QStringList{"确定"});
+    }
+}
+
+TEST(ShowMessageTest, StyleOneGivesOkOnlyForTheOkButton) {
+    QtHost host;
+    const struct {
+        std::function<void(QMessageBox*)> close;
+        int result;
+    } cases[] = {
+        {[](QMessageBox* box) { ButtonNamed(box, "确定")->click(); }, MessageOk},
+        {[](QMessageBox* box) { ButtonNamed(box, "取消")->click(); }, MessageCancel},
+        {[](QMessageBox* box) { PressEscape(box); }, MessageCancel},
+        {[](QMessageBox* box) { box->close(); }, MessageCancel},
+    };
+    for (const auto& c : cases) {
+        QStringList buttons;
+        WhenShown<QMessageBox>([&](QMessageBox* box) {
+            for (QAbstractButton* button : box->buttons()) {
+                buttons.append(button->text());
+            }
+            c.close(box);
+        });
+        EXPECT_EQ(host.ShowMessage("立即进入Recovery?", 1, "重启?"), c.result);
+        EXPECT_EQ(buttons.size(), 2);
+        EXPECT_TRUE(buttons.contains("确定") && buttons.contains("取消"));
+    }
+}
+
+// --- waits ---
+
+// Counts the input it is given, in order.
+class InputTarget : public QWidget {
+public:
+    QString keys;
+    int clicks = 0;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override { keys += event->text(); }
+    void mousePressEvent(QMouseEvent*) override { ++clicks; }
+};
+
+void Click(QWidget* widget) {
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(1, 1), widget->mapToGlobal(QPointF(1, 1)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+}
+
+TEST(PauseTest, LastsItsTimeWhileTimersAndRepaintsGoOn) {
+    QtHost host;
+    bool timerServed = false;
+    QTimer::singleShot(0, [&] { timerServed = true; });
+    QElapsedTimer clock;
+    clock.start();
+    host.Pause(3);
+    EXPECT_GE(clock.nsecsElapsed(), 2'000'000);
+    EXPECT_TRUE(timerServed);
+
+    host.Pause(-5);  // counts as 0
+    host.Pause(0);
+}
+
+TEST(PauseTest, InputArrivingMeanwhileIsDeliveredAfterwardsInOrder) {
+    QtHost host;
+    InputTarget target;
+    target.show();
+    QCoreApplication::postEvent(&target,
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
+    QTimer::singleShot(0, [&] {
+        Click(&target);
+        QKeyEvent b(QEvent::KeyPress, Qt::Key_B, Qt::NoModifier, "b");
+        QApplication::sendEvent(&target, &b);
+    });
+    host.Pause(1);
+    EXPECT_EQ(target.keys, "");
+    EXPECT_EQ(target.clicks, 0);
+
+    QCoreApplication::processEvents();
+    EXPECT_EQ(target.keys, "ab");
+    EXPECT_EQ(target.clicks, 1);
+}
+
+TEST(ProcessWaitTest, ReturnsOnceTheProcessHasEnded) {
+    QtProcessWait wait;
+    int checks = 0;
+    wait.Until([&] { return ++checks == 3; });
+    EXPECT_EQ(checks, 3);
+
+    checks = 0;
+    wait.Until([&] { return ++checks == 1; });  // ended already: no loop at all
+    EXPECT_EQ(checks, 1);
+}
+
+TEST(ProcessWaitTest, HoldsInputUntilTheProcessHasEnded) {
+    QtProcessWait wait;
+    InputTarget target;
+    target.show();
+    int checks = 0;
+    // The first check comes before the wait; the second is inside it.
+    wait.Until([&] {
+        if (++checks == 2) {
+            Click(&target);
+        }
+        return checks == 3;
+    });
+    EXPECT_EQ(target.clicks, 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(target.clicks, 1);
+}
+
+// --- choosers ---
+
+// Presses the dialog's confirm button: the file dialog checks the chosen name first.
+void Confirm(QDialog* dialog) {
+    dialog->accept();
+}
+
+class ChooserTest : public ::testing::Test {
+protected:
+    QString Home() const { return ToQString(home_.path()); }
+
+    TempFolder home_;
+    ScopedEnvironment homeVariable_{"HOME", home_.path().string()};
+    TempFolder programFolder_;
+    CurrentDirectory current_{programFolder_.path()};
+    QtHost host_;
+};
+
+TEST_F(ChooserTest, ConfirmTakesTheProgramPathAndCancelKeepsIt) {
+    home_.Write("Downloads/twrp.img", "image");
+    FileChooser chooser;
+    chooser.filter = "镜像文件(*.img)|*.img|全部文件(*.*)|*.*";
+    chooser.defaultExtension = ".img";
+
+    WhenShown<QFileDialog>([&](QFileDialog* dialog) {
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
+        EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+        EXPECT_EQ(dialog->directory().absolutePath(), Home());
+        EXPECT_EQ(dialog->defaultSuffix(), "img");
+        // The dialog shows the descriptions as written.
+        if (auto* types = dialog->findChild<QComboBox*>("fileTypeCombo"); types != nullptr) {
+            EXPECT_EQ(types->currentText(), "镜像文件(*.img)");
+            EXPECT_EQ(types->itemText(1), "全部文件(*.*)");
+        } else {
+            ADD_FAILURE() << "no file type list";
+        }
+        dialog->selectFile(Home() + "/Downloads/twrp.img");
+        Confirm(dialog);
+    });
+    EXPECT_TRUE(host_.ChooseOpenFile(chooser));
+    EXPECT_EQ(chooser.fileName, "C:\\Downloads\\twrp.img");
+
+    WhenShown<QFileDialog>([&](QFileDialog* dialog) {
+        EXPECT_EQ(dialog->directory().absolutePath(), Home() + "/Downloads");
+        if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit"); name != nullptr) {
+            EXPECT_EQ(name->text(), "twrp.img");
+        } else {
+            ADD_FAILURE() << "no file name field";
+        }
+        dialog->reject();
+    });
+    EXPECT_FALSE(host_.ChooseOpenFile(chooser));
+    EXPECT_EQ(chooser.fileName, "C:\\Downloads\\twrp.img");
+    EXPECT_EQ(fs::current_path(), programFolder_.path());
+}
+
+TEST_F(ChooserTest, SaveAddsTheDefaultExtensionToATypedName) {
+    FileChooser chooser;
+    chooser.kind = FileChooser::Save;
+    chooser.title = "保存APK";
+    chooser.filter = "APK文件(*.apk)|*.apk";
+    chooser.defaultExtension = ".apk";
+
+    WhenShown<QFileDialog>([&](QFileDialog* dialog) {
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+        EXPECT_EQ(dialog->windowTitle(), "保存APK");
+        dialog->selectFile("新");
+        Confirm(dialog);
+    });
+    EXPECT_TRUE(host_.ChooseSaveFile(chooser));
+    EXPECT_EQ(chooser.fileName, "C:\\新.apk");
+}
+
+TEST_F(ChooserTest, ChooseFolderGivesTheProgramPathOrNothing) {
+    fs::create_directory(home_ / "备份");
+
+    WhenShown<QFileDialog>([&](QFileDialog* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "选择目录");
+        EXPECT_EQ(dialog->fileMode(), QFileDialog::Directory);
+        EXPECT_TRUE(dialog->testOption(QFileDialog::ShowDirsOnly));
+        dialog->selectFile(Home() + "/备份");
+        Confirm(dialog);
+    });
+    EXPECT_EQ(host_.ChooseFolder("选择目录"), "C:\\备份");
+
+    WhenShown<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+    EXPECT_EQ(host_.ChooseFolder("选择目录"), "");
+}
+
+// --- shell open ---
+
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+};
+
+TEST_F(ChooserTest, ShellOpenHandsTheTargetFolderToTheSystem) {
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler("file", &recorder, "open");
+    host_.ShellOpen(4, "c:\\");
+    host_.ShellOpen(4, "E:\\");  // no folder stands for drive E: here
+    QDesktopServices::unsetUrlHandler("file");
+    EXPECT_EQ(recorder.opened, QList<QUrl>{QUrl::fromLocalFile(Home())});
+}
+
+}  // namespace
+}  // namespace tarnwick::ui
+
+#include "qt_host_test.moc"

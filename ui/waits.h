@@ -1,0 +1,28 @@
+#pragma once
+// The waits of the program: a pause or a running command blocks the handler while the windows
+// keep repainting but take no input. Input that arrives meanwhile is delivered afterwards.
+//
+// Timers, repaints and posted events are served inside these waits. So a window must never be
+// closed by a posted event (a queued close, deleteLater): the handler that is waiting would
+// find its window gone on return. The windows defer their closes themselves.
+
+#include <QEventLoop>
+
+#include "host/command_runner.h"
+
+namespace tarnwick::ui {
+
+// Runs the loop until it is quit. Input from the window system stays queued by Qt; input
+// events posted or sent meanwhile are held and posted again, in order, once the loop ends.
+void RunWithoutInput(QEventLoop& loop);
+
+// Blocks for the given time; a negative time counts as 0.
+void PauseWithoutInput(int milliseconds);
+
+// The runner's wait for a started process: checks every few milliseconds.
+class QtProcessWait : public ProcessWait {
+public:
+    void Until(const std::function<bool()>& hasEnded) override;
+};
+
+}  // namespace tarnwick::ui
