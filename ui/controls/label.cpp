@@ -1,0 +1,70 @@
+// Label: a line of static text drawn on its own background (a colour, or a stretched
+// picture), vertically centred. A press on it moves the window.
+
+#include <QPainter>
+#include <QWidget>
+
+#include "ui/controls/factories.h"
+#include "ui/controls/look.h"
+
+namespace tarnwick::ui {
+namespace {
+
+class LabelWidget final : public QWidget {
+public:
+    LabelWidget(const ControlRecord& record, QWidget* parent)
+        : QWidget(parent),
+          caption_(QString::fromUtf8(record.caption)),
+          textColour_(ToQColor(record.textColour.value_or(0x000000))),
+          backColour_(ToQColor(record.backColour.value_or(kWhite))),
+          picture_(ArtPicture(record.backImage)) {
+        switch (record.alignment) {
+            case Alignment::Left:
+                alignment_ = Qt::AlignLeft;
+                break;
+            case Alignment::Centre:
+                alignment_ = Qt::AlignHCenter;
+                break;
+            case Alignment::Right:
+                alignment_ = Qt::AlignRight;
+                break;
+        }
+        setFont(ToQFont(record.font));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        if (picture_.isNull()) {
+            painter.fillRect(rect(), backColour_);
+        } else {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawPixmap(rect(), picture_);
+        }
+        painter.setPen(isEnabled() ? textColour_ : ToQColor(kDisabledText));
+        painter.drawText(rect(), alignment_ | Qt::AlignVCenter | Qt::TextSingleLine, caption_);
+    }
+
+    void mousePressEvent(QMouseEvent* event) override { StartWindowMove(this, event); }
+
+private:
+    QString caption_;
+    QColor textColour_;
+    QColor backColour_;
+    QPixmap picture_;
+    Qt::Alignment alignment_ = Qt::AlignLeft;
+};
+
+class QtLabel final : public Label {
+public:
+    QtLabel(const ControlRecord& record, QWidget* parent)
+        : Label(record.name, new LabelWidget(record, parent)) {}
+};
+
+}  // namespace
+
+std::unique_ptr<Control> MakeLabel(const ControlRecord& record, QWidget* parent) {
+    return std::make_unique<QtLabel>(record, parent);
+}
+
+}  // namespace tarnwick::ui

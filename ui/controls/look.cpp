@@ -1,0 +1,79 @@
+#include "ui/controls/look.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QWidget>
+#include <QWindow>
+
+#include "ui/art/art.h"
+
+namespace tarnwick::ui {
+namespace {
+
+// The templates' Chinese face is a Windows font; elsewhere an installed CJK face stands in.
+void SubstituteChineseFace() {
+    static const bool done = [] {
+        QFont::insertSubstitutions(
+            QStringLiteral("微软雅黑"),
+            {QStringLiteral("Microsoft YaHei"), QStringLiteral("WenQuanYi Micro Hei")});
+        return true;
+    }();
+    (void)done;
+}
+
+}  // namespace
+
+QColor ToQColor(Rgb rgb) {
+    return QColor::fromRgb(static_cast<QRgb>(0xFF000000u | rgb));
+}
+
+QFont ToQFont(const Font& font) {
+    SubstituteChineseFace();
+    QFont result = font.face ? QFont(QString::fromUtf8(font.face)) : QApplication::font();
+    if (font.pixelHeight > 0) {
+        result.setPixelSize(font.pixelHeight);
+    }
+    return result;
+}
+
+QPixmap ArtPicture(const char* name) {
+    if (!name || !*name) {
+        return QPixmap();
+    }
+    return QPixmap(ArtPath(QString::fromUtf8(name)));
+}
+
+void SetColours(QWidget* widget, std::optional<Rgb> text, std::optional<Rgb> back) {
+    QPalette palette = widget->palette();
+    if (text) {
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            for (const QPalette::ColorRole role :
+                 {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+                palette.setColor(group, role, ToQColor(*text));
+            }
+        }
+    }
+    if (back) {
+        for (const QPalette::ColorRole role :
+             {QPalette::Window, QPalette::Base, QPalette::Button}) {
+            palette.setColor(role, ToQColor(*back));
+        }
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(palette);
+}
+
+void StartWindowMove(QWidget* widget, QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    // Platforms without a system move leave the window where it is.
+    if (QWindow* handle = widget->window()->windowHandle()) {
+        handle->startSystemMove();
+    }
+    event->accept();
+}
+
+}  // namespace tarnwick::ui

@@ -1,0 +1,37 @@
+#pragma once
+// What the control kinds share in their look: colours, fonts and the window move that a press
+// on a label, a group box or the window's background starts.
+
+#include <QColor>
+#include <QFont>
+#include <QPixmap>
+
+#include <optional>
+
+#include "ui/window_template.h"
+
+class QMouseEvent;
+class QWidget;
+
+namespace tarnwick::ui {
+
+inline constexpr Rgb kWhite = 0xFFFFFF;
+// Text of a disabled control that the program draws itself.
+inline constexpr Rgb kDisabledText = 0x808080;
+
+QColor ToQColor(Rgb rgb);
+// A template font: its face at its pixel height. Without a face, the default GUI font (at the
+// given height if there is one). "微软雅黑" falls back to an installed CJK face.
+QFont ToQFont(const Font& font);
+// The artwork `name` (":/art/<name>.png"); a null pixmap when there is none.
+QPixmap ArtPicture(const char* name);
+
+// Sets the text and background colours of a platform control. Disabled text keeps the
+// platform's look.
+void SetColours(QWidget* widget, std::optional<Rgb> text, std::optional<Rgb> back);
+
+// A left-button press turned into a press on the window's caption bar: the window follows the
+// mouse until the button is released. Other buttons are left to the parent.
+void StartWindowMove(QWidget* widget, QMouseEvent* event);
+
+}  // namespace tarnwick::ui

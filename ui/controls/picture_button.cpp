@@ -1,0 +1,111 @@
+// Picture button: drawn entirely from its images (":/art/<images>_normal.png", "_hover.png" and,
+// where there is one, "_pressed.png") at the button's size. Releasing the left button over it
+// raises click. A missing image draws nothing.
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+#include "ui/controls/factories.h"
+#include "ui/controls/look.h"
+
+namespace tarnwick::ui {
+namespace {
+
+QPixmap Image(const char* images, const char* state) {
+    return images ? ArtPicture((std::string(images) + state).c_str()) : QPixmap();
+}
+
+class PictureButtonWidget final : public QWidget {
+public:
+    PictureButtonWidget(const char* images, QWidget* parent)
+        : QWidget(parent),
+          normal_(Image(images, "_normal")),
+          hover_(Image(images, "_hover")),
+          pressed_(Image(images, "_pressed")) {
+        // Without a pressed image, the pointer-over image stays while the button is held.
+        if (pressed_.isNull()) {
+            pressed_ = hover_;
+        }
+    }
+
+    std::function<void()> clicked;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        const QPixmap& image = down_ && over_ ? pressed_ : over_ ? hover_ : normal_;
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        if (!isEnabled()) {
+            painter.setOpacity(0.5);
+        }
+        painter.drawPixmap(rect(), image);
+    }
+
+    void enterEvent(QEnterEvent*) override { SetOver(true); }
+    void leaveEvent(QEvent*) override { SetOver(false); }
+
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton) {
+            down_ = true;
+            SetOver(rect().contains(event->position().toPoint()));
+        }
+    }
+
+    // While the button is held, the pointer's moves come here even outside the button.
+    void mouseMoveEvent(QMouseEvent* event) override {
+        SetOver(rect().contains(event->position().toPoint()));
+    }
+
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (event->button() != Qt::LeftButton || !down_) {
+            return;
+        }
+        down_ = false;
+        SetOver(rect().contains(event->position().toPoint()));
+        // Last: the handler may close the window.
+        if (over_ && clicked) {
+            clicked();
+        }
+    }
+
+private:
+    void SetOver(bool over) {
+        over_ = over;
+        update();
+    }
+
+    QPixmap normal_;
+    QPixmap hover_;
+    QPixmap pressed_;
+    bool over_ = false;
+    bool down_ = false;
+};
+
+class QtPictureButton final : public PictureButton {
+public:
+    QtPictureButton(const ControlRecord& record, QWidget* parent)
+        : PictureButton(record.name, new PictureButtonWidget(record.images, parent)) {
+        Face()->clicked = [this] {
+            if (onClick) {
+                onClick();
+            }
+        };
+    }
+
+    ~QtPictureButton() override { Face()->clicked = nullptr; }
+
+private:
+    PictureButtonWidget* Face() const { return static_cast<PictureButtonWidget*>(widget()); }
+};
+
+}  // namespace
+
+std::unique_ptr<Control> MakePictureButton(const ControlRecord& record, QWidget* parent) {
+    return std::make_unique<QtPictureButton>(record, parent);
+}
+
+}  // namespace tarnwick::ui

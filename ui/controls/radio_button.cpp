@@ -1,0 +1,61 @@
+// Radio button: the platform's radio button, grouped by parent. A click sets its mark, clears
+// the other radio buttons of the same parent and then raises click; a click on a set mark
+// keeps it. Writing the mark changes this button only, so Qt's own exclusive groups are off.
+
+#include <QObject>
+#include <QRadioButton>
+
+#include "ui/controls/factories.h"
+#include "ui/controls/look.h"
+
+namespace tarnwick::ui {
+namespace {
+
+class RadioWidget final : public QRadioButton {
+public:
+    explicit RadioWidget(QWidget* parent) : QRadioButton(parent) { setAutoExclusive(false); }
+
+protected:
+    // The user's click, before Qt raises clicked.
+    void nextCheckState() override {
+        setChecked(true);
+        for (QObject* sibling : parentWidget()->children()) {
+            auto* other = dynamic_cast<RadioWidget*>(sibling);
+            if (other && other != this) {
+                other->setChecked(false);
+            }
+        }
+    }
+};
+
+class QtRadioButton final : public RadioButton {
+public:
+    QtRadioButton(const ControlRecord& record, QWidget* parent)
+        : RadioButton(record.name, new RadioWidget(parent)),
+          button_(static_cast<RadioWidget*>(widget())) {
+        button_->setText(QString::fromUtf8(record.caption));
+        button_->setChecked(record.checked);
+        button_->setFont(ToQFont(record.font));
+        SetColours(button_, record.textColour, record.backColour.value_or(kWhite));
+        QObject::connect(button_, &QAbstractButton::clicked, &lifetime_, [this] {
+            if (onClick) {
+                onClick();
+            }
+        });
+    }
+
+    bool checked() const override { return button_->isChecked(); }
+    void setChecked(bool checked) override { button_->setChecked(checked); }
+
+private:
+    RadioWidget* button_;
+    QObject lifetime_;  // ends the widget's connections with this control
+};
+
+}  // namespace
+
+std::unique_ptr<Control> MakeRadioButton(const ControlRecord& record, QWidget* parent) {
+    return std::make_unique<QtRadioButton>(record, parent);
+}
+
+}  // namespace tarnwick::ui
