@@ -1,12 +1,34 @@
-// Tarnwick's start-up: fix the program directory, then run the windows.
-#include <cstdio>
+// Tarnwick's start-up: fix the program directory, open the home window, run the event loop.
+#include <QApplication>
+#include <cstdlib>
 
+#include "app/window_manager.h"
+#include "app/wiring.h"
 #include "host/program_directory.h"
+#include "ui/qt_host.h"
+
+namespace {
+
+const tarnwick::Text kStartError = "运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n";
+
+}  // namespace
 
 int main() {
-    if (!tarnwick::FixProgramDirectory()) {
-        std::fputs("Tarnwick: the program directory cannot be determined.\n", stderr);
-        return 1;
+    // The program reads no command-line arguments: Qt sees only a program name.
+    int argc = 1;
+    char name[] = "tarnwick";
+    char* argv[] = {name, nullptr};
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);  // the window manager decides
+
+    tarnwick::ui::QtHost host;
+    tarnwick::app::WindowManager windows(
+        tarnwick::app::WireWindows(host), [](int code) { std::exit(code); },
+        [] { QCoreApplication::quit(); });
+    if (!tarnwick::FixProgramDirectory() || !windows.OpenWindow(tarnwick::app::WindowKind::Home)) {
+        host.ShowMessage(kStartError, 0);
+        return -1;
     }
-    return 0;
+    windows.SetLoopRunning();
+    return QApplication::exec();
 }

@@ -1,0 +1,83 @@
+#include "app/wiring.h"
+
+#include "app/navigation.h"
+#include "ui/compile_window.h"
+#include "ui/flash_window.h"
+#include "ui/home_window.h"
+#include "ui/info_window.h"
+#include "ui/push_window.h"
+
+namespace tarnwick::app {
+
+namespace {
+
+// An event handler that runs its steps through the window manager.
+template <class Steps>
+std::function<void()> Handler(WindowManager& windows, Steps steps) {
+    return [&windows, steps] { windows.RunHandler(steps); };
+}
+
+void WireHome(WindowManager& windows, ui::Window& window) {
+    ui::HomeWindow home(window);
+    home.推送模式.onClick = Handler(windows, [&windows] { EnterMode(windows, WindowKind::Push); });
+    home.刷机模式.onClick = Handler(windows, [&windows] { EnterMode(windows, WindowKind::Flash); });
+    home.编译模式.onClick =
+        Handler(windows, [&windows] { EnterMode(windows, WindowKind::Compile); });
+    home.意见反馈.onClick = Handler(windows, [home]() mutable { ShowFeedbackPanel(home); });
+    home.返回首页.onClick = Handler(windows, [home]() mutable { HideFeedbackPanel(home); });
+    home.关闭.onClick = Handler(windows, [&windows] { windows.ExitProgram(0); });
+    // 破解模式 reacts under the pointer and does nothing.
+}
+
+void WirePush(WindowManager& windows, ui::Window& window) {
+    ui::PushWindow push(window);
+    push.推送服务返回.onClick =
+        Handler(windows, [&windows] { ReturnHome(windows, WindowKind::Push); });
+    push.关闭.onClick = Handler(windows, [&windows] { windows.ExitProgram(0); });
+    TakeHomePosition(windows, window);
+}
+
+void WireFlash(WindowManager& windows, ui::Window& window) {
+    ui::FlashWindow flash(window);
+    flash.刷机模式返回.onClick =
+        Handler(windows, [&windows, flash]() mutable { LeaveFlashWindow(windows, flash); });
+    flash.关闭.onClick = Handler(windows, [&windows] { windows.ExitProgram(0); });
+    TakeHomePosition(windows, window);
+}
+
+void WireCompile(WindowManager& windows, ui::Window& window) {
+    ui::CompileWindow compile(window);
+    compile.刷机模式返回.onClick =
+        Handler(windows, [&windows] { ReturnHome(windows, WindowKind::Compile); });
+    compile.关闭.onClick = Handler(windows, [&windows] { windows.ExitProgram(0); });
+    // 图形按钮2 reacts under the pointer and does nothing.
+    TakeHomePosition(windows, window);
+}
+
+void WireInfo(WindowManager& windows, ui::Window& window) {
+    ui::InfoWindow info(window);
+    info.关闭.onClick = Handler(windows, [&windows] { windows.CloseWindow(WindowKind::Info); });
+    PlaceInfoWindow(windows, window);
+}
+
+}  // namespace
+
+WindowManager::Setup WireWindows(Host& host) {
+    return [&host](WindowManager& windows, WindowKind kind, ui::Window& window) {
+        static_cast<void>(host);  // the mode handlers take it
+        switch (kind) {
+            case WindowKind::Home:
+                return WireHome(windows, window);
+            case WindowKind::Push:
+                return WirePush(windows, window);
+            case WindowKind::Flash:
+                return WireFlash(windows, window);
+            case WindowKind::Compile:
+                return WireCompile(windows, window);
+            case WindowKind::Info:
+                return WireInfo(windows, window);
+        }
+    };
+}
+
+}  // namespace tarnwick::app
