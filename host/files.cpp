@@ -48,4 +48,10 @@ bool DeleteOneFile(const Text& path) {
     return fs::remove(file, error);
 }
 
+bool FileExists(const Text& path) {
+    const fs::path file = NativePath(path);
+    std::error_code error;
+    return !file.empty() && fs::is_regular_file(file, error);
+}
+
 }  // namespace tarnwick

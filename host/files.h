@@ -14,5 +14,7 @@ Bytes ReadWholeFile(const Text& path);
 bool WriteWholeFile(const Text& path, std::initializer_list<Bytes> parts);
 // True when the file was deleted.
 bool DeleteOneFile(const Text& path);
+// True when a regular file lies at the path.
+bool FileExists(const Text& path);
 
 }  // namespace tarnwick

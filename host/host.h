@@ -54,6 +54,8 @@ public:
     virtual Bytes ReadFile(const Text& path) = 0;
     virtual bool WriteFile(const Text& path, std::initializer_list<Bytes> parts) = 0;
     virtual bool DeleteFile(const Text& path) = 0;
+    // True when a file (not a folder) of that path exists; the file is not read.
+    virtual bool FileExists(const Text& path) = 0;
 
     // One dialog for both: the chooser's kind decides between the open and the save dialog.
     bool ChooseOpenFile(FileChooser& chooser) { return OpenChooser(chooser); }
@@ -83,6 +85,7 @@ public:
     Bytes ReadFile(const Text& path) override;
     bool WriteFile(const Text& path, std::initializer_list<Bytes> parts) override;
     bool DeleteFile(const Text& path) override;
+    bool FileExists(const Text& path) override;
 
 private:
     ProcessWait* wait_;

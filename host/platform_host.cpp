@@ -30,4 +30,8 @@ bool PlatformHost::DeleteFile(const Text& path) {
     return DeleteOneFile(path);
 }
 
+bool PlatformHost::FileExists(const Text& path) {
+    return tarnwick::FileExists(path);
+}
+
 }  // namespace tarnwick

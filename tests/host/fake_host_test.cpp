@@ -56,6 +56,27 @@ TEST(FakeHost, KeepsFilesInMemory) {
     EXPECT_EQ(host.calls().back(), R"(ReadFile("command.txt") -> "")");
 }
 
+TEST(FakeHost, CommandEffectsChangeTheFilesWhenTheirLineRuns) {
+    FakeHost host;
+    host.commandEffects["cmd /c copy /y a.img recovery.img"] = [](FakeHost& fake) {
+        fake.files["recovery.img"] = "image";
+    };
+    EXPECT_FALSE(host.FileExists("recovery.img"));
+    host.RunCommand("cmd /c copy /y b.img recovery.img", true, 1);
+    EXPECT_FALSE(host.FileExists("recovery.img"));
+    host.RunCommand("cmd /c copy /y a.img recovery.img", true, 1);
+    EXPECT_TRUE(host.FileExists("recovery.img"));
+    EXPECT_EQ(host.files["recovery.img"], "image");
+    const std::vector<std::string> expected = {
+        R"(FileExists("recovery.img") -> false)",
+        R"(RunCommand("cmd /c copy /y b.img recovery.img", true, 1) -> exit 0)",
+        R"(FileExists("recovery.img") -> false)",
+        R"(RunCommand("cmd /c copy /y a.img recovery.img", true, 1) -> exit 0)",
+        R"(FileExists("recovery.img") -> true)",
+    };
+    EXPECT_EQ(host.calls(), expected);
+}
+
 TEST(FakeHost, ChooserKeepsItsFileNameWhenCancelled) {
     FakeHost host;
     host.chooserPaths = {Text("C:\\img\\twrp.img"), std::nullopt};

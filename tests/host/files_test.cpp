@@ -52,6 +52,18 @@ TEST_F(Files, DeleteTellsWhetherAFileWentAway) {
     EXPECT_FALSE(DeleteOneFile(""));
 }
 
+TEST_F(Files, ExistsOnlyForFiles) {
+    folder_.Write("recovery.img", "image");
+    folder_.Write("empty.img", "");
+    std::filesystem::create_directory(folder_ / "recovery");
+    EXPECT_TRUE(FileExists("recovery.img"));
+    EXPECT_TRUE(FileExists("empty.img"));
+    EXPECT_FALSE(FileExists("recovery"));
+    EXPECT_FALSE(FileExists("missing.img"));
+    EXPECT_FALSE(FileExists(""));
+    EXPECT_FALSE(FileExists("Q:\\recovery.img"));
+}
+
 TEST_F(Files, DrivePathsAndChineseNamesReachTheHomeFolder) {
     ScopedEnvironment home("HOME", folder_.path().string());
     EXPECT_FALSE(WriteWholeFile("C:\\备份\\恢复.img", {}));  // its folder does not exist yet
@@ -59,6 +71,7 @@ TEST_F(Files, DrivePathsAndChineseNamesReachTheHomeFolder) {
     EXPECT_TRUE(WriteWholeFile("C:\\备份\\恢复.img", {"img"}));
     EXPECT_EQ(folder_.Read("备份/恢复.img"), "img");
     EXPECT_EQ(ReadWholeFile("c:\\备份\\恢复.img"), "img");
+    EXPECT_TRUE(FileExists("C:\\备份\\恢复.img"));
     EXPECT_TRUE(DeleteOneFile("C:\\备份\\恢复.img"));
 }
 

@@ -54,6 +54,9 @@ CommandResult FakeHost::RunCommand(const Text& commandLine, bool wait,
     const auto scripted = commandResults.find(commandLine);
     const CommandResult result =
         scripted != commandResults.end() ? scripted->second : CommandResult{true, 0};
+    if (const auto effect = commandEffects.find(commandLine); effect != commandEffects.end()) {
+        effect->second(*this);
+    }
     std::string call = "RunCommand(" + Quoted(commandLine) + ", " + Flag(wait);
     if (windowMode) {
         call += ", " + std::to_string(*windowMode);
@@ -112,6 +115,12 @@ bool FakeHost::DeleteFile(const Text& path) {
     const bool deleted = files.erase(path) > 0;
     calls_.push_back("DeleteFile(" + Quoted(path) + ") -> " + Flag(deleted));
     return deleted;
+}
+
+bool FakeHost::FileExists(const Text& path) {
+    const bool exists = files.contains(path);
+    calls_.push_back("FileExists(" + Quoted(path) + ") -> " + Flag(exists));
+    return exists;
 }
 
 bool FakeHost::OpenChooser(FileChooser& chooser) {

@@ -3,6 +3,7 @@
 // line each, answers from a script, keeps files in memory and returns from pauses at once.
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -20,6 +21,9 @@ public:
         chooserPaths;                // a path confirms, nullopt cancels; empty: cancel
     std::deque<Text> folderChoices;  // answers of ChooseFolder; "" when empty
     std::map<Text, CommandResult> commandResults;  // by exact command line; {true, 0} otherwise
+    // What a command line does to the fake files when it runs, by exact command line (a copy
+    // command creates "recovery.img"). An effect works on `files` directly, unrecorded.
+    std::map<Text, std::function<void(FakeHost&)>> commandEffects;
     Text programDirectory = "C:\\Tarnwick";
     std::map<Text, Bytes> files;  // the file system, by path as given
 
@@ -32,6 +36,7 @@ public:
     //   WriteFile("command.txt", "boot-recovery\n") -> true
     //   ChooseFile(0, "APK文件(*.apk)|*.apk", "") -> "C:\\x.apk"   (or -> cancelled)
     //   ReadFile("command.txt") -> "boot-recovery\n"     DeleteFile("recovery.img") -> false
+    //   FileExists("recovery.img") -> true
     //   ProgramDirectory() -> "C:\\Tarnwick"   ChooseFolder("选择目录") -> ""   ShellOpen(4,
     //   "c:\\")
     const std::vector<std::string>& calls() const { return calls_; }
@@ -47,6 +52,7 @@ public:
     Bytes ReadFile(const Text& path) override;
     bool WriteFile(const Text& path, std::initializer_list<Bytes> parts) override;
     bool DeleteFile(const Text& path) override;
+    bool FileExists(const Text& path) override;
     Text ChooseFolder(const Text& instruction,
                       std::optional<bool> includeFiles = std::nullopt) override;
     void ShellOpen(int verb, const Text& target, std::optional<Text> parameters = std::nullopt,

@@ -1,0 +1,41 @@
+#include "host/command_paths.h"
+
+#include <string_view>
+
+namespace tarnwick {
+
+namespace {
+
+// True when one of the text's one-byte characters satisfies `test`. The trail byte of a
+// two-byte character is never looked at, so it is never taken for a special character.
+template <class Test>
+bool AnyOneByteCharacter(const Text& text, Test test) {
+    const std::string& bytes = text.bytes();
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(bytes[at]);
+        if (byte >= 0x80) {
+            ++at;  // lead byte: skip the trail byte
+        } else if (test(byte)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+Text CommandLinePath(const Text& path) {
+    constexpr std::string_view kNeedQuotes = " &|<>^(),;=";
+    const bool needsQuotes = AnyOneByteCharacter(path, [&](unsigned char byte) {
+        return kNeedQuotes.find(static_cast<char>(byte)) != std::string_view::npos;
+    });
+    return needsQuotes ? "\"" + path + "\"" : path;
+}
+
+bool CanPassOnCommandLine(const Text& path) {
+    return !AnyOneByteCharacter(path, [](unsigned char byte) {
+        return byte == '"' || byte == '%' || byte < 0x20 || byte == 0x7F;
+    });
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,17 @@
+#pragma once
+// Paths inside command lines. The interpreter splits words at blanks and treats & | < > ^ ( )
+// , ; = as its own, so a path holding any of them goes in double quotes; a path holding a
+// double quote, a % or a control character cannot be passed safely at all.
+
+#include "host/text.h"
+
+namespace tarnwick {
+
+// The path as it goes into a command line: in double quotes when it holds a blank or one of
+// & | < > ^ ( ) , ; =, else unchanged.
+Text CommandLinePath(const Text& path);
+
+// False when the path holds a double quote, a % or a control character.
+bool CanPassOnCommandLine(const Text& path);
+
+}  // namespace tarnwick

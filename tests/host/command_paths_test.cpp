@@ -1,0 +1,62 @@
+// Paths inside command lines: quoted where the interpreter would split or act on them,
+// refused where no quoting helps.
+#include "host/command_paths.h"
+
+#include <gtest/gtest.h>
+
+namespace tarnwick {
+namespace {
+
+TEST(CommandLinePath, QuotesOnlyPathsThatTheInterpreterWouldSplitOrActOn) {
+    struct Case {
+        const char* path;
+        const char* onCommandLine;
+    };
+    const Case cases[] = {
+        {"C:\\img\\twrp.img", "C:\\img\\twrp.img"},
+        {"C:", "C:"},
+        {"twrp.img", "twrp.img"},
+        {"C:\\备份\\恢复.img", "C:\\备份\\恢复.img"},
+        {"C:\\Users\\Ann Lee\\twrp.img", "\"C:\\Users\\Ann Lee\\twrp.img\""},
+        {"C:\\a&calc.img", "\"C:\\a&calc.img\""},
+        {"C:\\a|b.img", "\"C:\\a|b.img\""},
+        {"C:\\a<b.img", "\"C:\\a<b.img\""},
+        {"C:\\a>b.img", "\"C:\\a>b.img\""},
+        {"C:\\a^b.img", "\"C:\\a^b.img\""},
+        {"C:\\rom (1).zip", "\"C:\\rom (1).zip\""},
+        {"C:\\a,b.img", "\"C:\\a,b.img\""},
+        {"C:\\a;b.img", "\"C:\\a;b.img\""},
+        {"C:\\a=b.img", "\"C:\\a=b.img\""},
+        {"C:\\Program Files\\Tarnwick", "\"C:\\Program Files\\Tarnwick\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(CommandLinePath(c.path), Text(c.onCommandLine));
+    }
+}
+
+TEST(CommandLinePath, TrailBytesOfTwoByteCharactersAreNoSpecialCharacters) {
+    // 0x81 0x7C and 0x81 0x5E are two-byte characters whose trail bytes are "|" and "^".
+    const Text pipeTrail = Text::FromBytes("C:\\\x81|.img");
+    const Text caretTrail = Text::FromBytes("C:\\\x81^.img");
+    EXPECT_EQ(CommandLinePath(pipeTrail), pipeTrail);
+    EXPECT_EQ(CommandLinePath(caretTrail), caretTrail);
+    EXPECT_EQ(CommandLinePath(Text::FromBytes("C:\\\x81| x.img")),
+              Text::FromBytes("\"C:\\\x81| x.img\""));
+}
+
+TEST(CanPassOnCommandLine, RefusesQuotesPercentSignsAndControlCharacters) {
+    for (const char* path :
+         {"C:\\img\\twrp.img", "C:\\Users\\Ann Lee\\a&b (1).img", "C:\\备份\\恢复.img", "", "C:"}) {
+        SCOPED_TRACE(path);
+        EXPECT_TRUE(CanPassOnCommandLine(path));
+    }
+    for (const char* path : {"C:\\a\"&calc&\".img", "C:\\%PATH%.img", "C:\\100%.img",
+                             "C:\\a\tb.img", "C:\\a\nb.img", "C:\\a\x7F.img", "C:\\a\rb.img"}) {
+        SCOPED_TRACE(path);
+        EXPECT_FALSE(CanPassOnCommandLine(path));
+    }
+}
+
+}  // namespace
+}  // namespace tarnwick
