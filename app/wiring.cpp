@@ -1,6 +1,8 @@
 #include "app/wiring.h"
 
 #include "app/navigation.h"
+#include "flash/family_selection.h"
+#include "flash/flash_dispatch.h"
 #include "ui/compile_window.h"
 #include "ui/flash_window.h"
 #include "ui/home_window.h"
@@ -37,8 +39,20 @@ void WirePush(WindowManager& windows, ui::Window& window) {
     TakeHomePosition(windows, window);
 }
 
-void WireFlash(WindowManager& windows, ui::Window& window) {
+void WireFlash(WindowManager& windows, ui::Window& window, Host& host) {
     ui::FlashWindow flash(window);
+    flash.重启单选框.onClick =
+        Handler(windows, [flash]() mutable { flash::SelectRebootFamily(flash); });
+    flash.REC单选框.onClick =
+        Handler(windows, [flash]() mutable { flash::SelectRecoveryFamily(flash); });
+    flash.ROM单选框.onClick =
+        Handler(windows, [flash, &host]() mutable { flash::SelectPackageFamily(flash, host); });
+    flash.刷入自定REC.onClick =
+        Handler(windows, [flash, &host]() mutable { flash::ChooseImage(flash, host); });
+    flash.备份.onClick =
+        Handler(windows, [flash, &host]() mutable { flash::ChooseBackupTarget(flash, host); });
+    flash.刷机模式下一步.onClick =
+        Handler(windows, [flash, &host]() mutable { flash::RunSelectedOperation(flash, host); });
     flash.刷机模式返回.onClick =
         Handler(windows, [&windows, flash]() mutable { LeaveFlashWindow(windows, flash); });
     flash.关闭.onClick = Handler(windows, [&windows] { windows.ExitProgram(0); });
@@ -64,14 +78,13 @@ void WireInfo(WindowManager& windows, ui::Window& window) {
 
 WindowManager::Setup WireWindows(Host& host) {
     return [&host](WindowManager& windows, WindowKind kind, ui::Window& window) {
-        static_cast<void>(host);  // the mode handlers take it
         switch (kind) {
             case WindowKind::Home:
                 return WireHome(windows, window);
             case WindowKind::Push:
                 return WirePush(windows, window);
             case WindowKind::Flash:
-                return WireFlash(windows, window);
+                return WireFlash(windows, window, host);
             case WindowKind::Compile:
                 return WireCompile(windows, window);
             case WindowKind::Info:

@@ -1,0 +1,42 @@
+#include "flash/flash_steps.h"
+
+namespace tarnwick::flash {
+
+void StartFlashLog(ui::FlashWindow& w) {
+    w.显示框.setVisible(true);
+    w.显示窗.setContent("请勿断开手机连接...\r\n");
+}
+
+void Log(ui::FlashWindow& w, Host& host, const Text& text) {
+    host.AppendLog(w.显示窗, text);
+}
+
+void DotCountdown(ui::FlashWindow& w, Host& host, int milliseconds) {
+    Log(w, host, "请稍等...\r\n");
+    host.Pause(milliseconds);
+    Log(w, host, " . ");
+    host.Pause(milliseconds);
+    for (int dot = 0; dot < 10; ++dot) {
+        Log(w, host, ". ");
+        host.Pause(milliseconds);
+    }
+    Log(w, host, ". \r\n");
+    host.Pause(milliseconds);
+}
+
+void Run(Host& host, const Text& commandLine) {
+    host.RunCommand(commandLine, true, 1);
+}
+
+bool RunWork(ui::FlashWindow& w, Host& host, const Text& commandLine) {
+    const CommandResult result = host.RunCommand(commandLine, true, 1);
+    if (!result.started) {
+        Log(w, host, "命令无法执行: " + commandLine + "\r\n");
+    } else if (result.exitCode != 0) {
+        Log(w, host,
+            "命令执行失败(返回值" + ToText(result.exitCode) + "): " + commandLine + "\r\n");
+    }
+    return result.Succeeded();
+}
+
+}  // namespace tarnwick::flash

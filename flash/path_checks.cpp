@@ -1,0 +1,31 @@
+#include "flash/path_checks.h"
+
+#include <algorithm>
+
+#include "host/command_paths.h"
+
+namespace tarnwick::flash {
+
+bool CheckChosenPath(Host& host, const Text& path, const Text& extension,
+                     const Text& wrongExtensionMessage) {
+    if (path == "") {
+        host.ShowMessage("您尚未选择任何文件!\r\n\r\n请重新选择文件,并保证其路径完整!", 0, "警告!");
+        return false;
+    }
+    if (FindText(path, extension) == -1) {
+        host.ShowMessage(wrongExtensionMessage, 0, "警告!");
+        return false;
+    }
+    return true;
+}
+
+bool CheckCommandLinePaths(Host& host, std::initializer_list<Text> paths) {
+    if (std::all_of(paths.begin(), paths.end(), CanPassOnCommandLine)) {
+        return true;
+    }
+    host.ShowMessage("文件路径中含有不支持的字符!\r\n\r\n请重新选择文件,并保证其路径完整!", 0,
+                     "警告!");
+    return false;
+}
+
+}  // namespace tarnwick::flash

@@ -1,0 +1,19 @@
+#pragma once
+// The input checks of the flash-mode operations. Each shows its warning when the input fails
+// it; nothing has been logged or run yet.
+
+#include <initializer_list>
+
+#include "host/host.h"
+
+namespace tarnwick::flash {
+
+// The path is not empty and holds `extension` somewhere (case-sensitive).
+bool CheckChosenPath(Host& host, const Text& path, const Text& extension,
+                     const Text& wrongExtensionMessage);
+
+// Every path can be put into a command line: none holds a double quote, a % or a control
+// character.
+bool CheckCommandLinePaths(Host& host, std::initializer_list<Text> paths);
+
+}  // namespace tarnwick::flash

@@ -1,0 +1,52 @@
+#include "flash/recovery_image.h"
+
+#include "flash/flash_steps.h"
+
+namespace tarnwick::flash {
+
+namespace {
+
+void DeleteWorkImage(Host& host, WorkImage image) {
+    if (image == WorkImage::Copy) {
+        host.DeleteFile("recovery.img");
+    }
+}
+
+}  // namespace
+
+void RebootToFastbootAndWait(ui::FlashWindow& w, Host& host) {
+    Log(w, host, "正在重启手机到Fastboot...\r\n");
+    Run(host, "cmd /c adb reboot bootloader");
+    DotCountdown(w, host, 2000);
+}
+
+void FlashRecoveryImage(ui::FlashWindow& w, Host& host, WorkImage image) {
+    // Only holds the flow until the user confirms.
+    host.ShowMessage(
+        "如果您的手机已经重启,并且已经进入Fastboot模式.\r\n\r\n请点击 [确定] 开始刷入Recovery...",
+        0, "警告!");
+    host.Pause(1000);
+    const bool flashed = RunWork(w, host, "cmd /c fastboot flash recovery recovery.img");
+    Log(w, host, flashed ? "操作已完成...\r\n" : "操作失败!\r\n");
+    if (host.ShowMessage("立即进入Recovery?", 1, "重启?") == MessageOk) {
+        // The phone starts the image just flashed, sent again from here.
+        Run(host, "cmd /c fastboot boot recovery.img");
+        host.Pause(1000);
+    } else {
+        Run(host, "cmd /c fastboot reboot");
+    }
+    DeleteWorkImage(host, image);
+}
+
+void BootRecoveryImage(ui::FlashWindow& w, Host& host, WorkImage image) {
+    host.ShowMessage(
+        "如果您的手机已经重启,并且已经进入Fastboot模式.\r\n\r\n请点击 [确定] 开始进入Recovery...",
+        0, "警告!");
+    host.Pause(1000);
+    Log(w, host, "正在进入Recovery,请等待...\r\n");
+    host.Pause(2000);
+    RunWork(w, host, "cmd /c fastboot boot recovery.img");
+    DeleteWorkImage(host, image);
+}
+
+}  // namespace tarnwick::flash
