@@ -1,0 +1,39 @@
+#include "tests/support/real_commands_host.h"
+
+#include <utility>
+
+#include "host/command_runner.h"
+#include "host/files.h"
+#include "host/paths.h"
+
+namespace tarnwick::testing {
+
+RealCommandsHost::RealCommandsHost(std::filesystem::path programFolder)
+    : programFolder_(std::move(programFolder)) {}
+
+CommandResult RealCommandsHost::RunCommand(const Text& commandLine, bool wait,
+                                           std::optional<int> windowMode) {
+    return CommandRunner(programFolder_).Run(commandLine, wait, windowMode);
+}
+
+Text RealCommandsHost::ProgramDirectory() {
+    return ProgramPath(programFolder_);
+}
+
+Bytes RealCommandsHost::ReadFile(const Text& path) {
+    return ReadWholeFile(path);
+}
+
+bool RealCommandsHost::WriteFile(const Text& path, std::initializer_list<Bytes> parts) {
+    return WriteWholeFile(path, parts);
+}
+
+bool RealCommandsHost::DeleteFile(const Text& path) {
+    return DeleteOneFile(path);
+}
+
+bool RealCommandsHost::FileExists(const Text& path) {
+    return tarnwick::FileExists(path);
+}
+
+}  // namespace tarnwick::testing

@@ -1,0 +1,29 @@
+#pragma once
+// A FakeHost whose commands and files are real: command lines run through the command runner
+// with a given program folder, and files are read and written on disk (relative names in the
+// current directory). Messages, pauses and choosers stay scripted and recorded; the real
+// operations are not recorded, the tools and the files tell what happened.
+
+#include <filesystem>
+
+#include "tests/support/fake_host.h"
+
+namespace tarnwick::testing {
+
+class RealCommandsHost : public FakeHost {
+public:
+    explicit RealCommandsHost(std::filesystem::path programFolder);
+
+    CommandResult RunCommand(const Text& commandLine, bool wait,
+                             std::optional<int> windowMode = std::nullopt) override;
+    Text ProgramDirectory() override;  // the program folder as a program path
+    Bytes ReadFile(const Text& path) override;
+    bool WriteFile(const Text& path, std::initializer_list<Bytes> parts) override;
+    bool DeleteFile(const Text& path) override;
+    bool FileExists(const Text& path) override;
+
+private:
+    std::filesystem::path programFolder_;
+};
+
+}  // namespace tarnwick::testing
