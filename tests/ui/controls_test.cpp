@@ -103,12 +103,6 @@ const WindowTemplate kChoices{
         },
 };
 
-// A click on the mark itself, where every platform style takes it.
-void ClickMark(Control& control) {
-    QTest::mouseClick(control.widget(), Qt::LeftButton, {},
-                      QPoint(4, control.widget()->height() / 2));
-}
-
 class RadioGroups : public testing::WindowTest {
 protected:
     void SetUp() override { Build(kChoices); }
@@ -125,19 +119,19 @@ protected:
 TEST_F(RadioGroups, AClickMovesTheMarkWithinItsParentOnlyBeforeRaisingClick) {
     std::vector<bool> seen;
     Radio("甲2").onClick = [&] { seen = Marks(); };
-    ClickMark(Radio("甲2"));
+    testing::ClickMark(Radio("甲2"));
     const std::vector<bool> expected{true, false, false, true, true, false};
     EXPECT_EQ(seen, expected);
     EXPECT_EQ(Marks(), expected);
 
-    ClickMark(Radio("下"));
+    testing::ClickMark(Radio("下"));
     EXPECT_EQ(Marks(), (std::vector<bool>{false, true, false, true, true, false}));
 }
 
 TEST_F(RadioGroups, AClickOnACheckedButtonKeepsItsMarkAndRaisesClick) {
     int clicks = 0;
     Radio("乙1").onClick = [&] { ++clicks; };
-    ClickMark(Radio("乙1"));
+    testing::ClickMark(Radio("乙1"));
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(Marks(), (std::vector<bool>{true, false, true, false, true, false}));
 }
@@ -155,8 +149,8 @@ TEST_F(RadioGroups, ACheckBoxClickTogglesBeforeRaisingClick) {
     auto& box = window->control<CheckBox>("选项");
     std::vector<bool> seen;
     box.onClick = [&] { seen.push_back(box.checked()); };
-    ClickMark(box);
-    ClickMark(box);
+    testing::ClickMark(box);
+    testing::ClickMark(box);
     EXPECT_EQ(seen, (std::vector<bool>{true, false}));
 }
 
@@ -165,7 +159,7 @@ TEST_F(RadioGroups, ADisabledButtonIgnoresClicks) {
     Radio("下").onClick = [&] { ++clicks; };
     Radio("下").setDisabled(true);
     EXPECT_TRUE(Radio("下").disabled());
-    ClickMark(Radio("下"));
+    testing::ClickMark(Radio("下"));
     EXPECT_EQ(clicks, 0);
     EXPECT_FALSE(Radio("下").checked());
 }

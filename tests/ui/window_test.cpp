@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "tests/ui/built_window.h"
+#include "ui/controls/look.h"
 
 namespace tarnwick::ui {
 namespace {
@@ -219,7 +220,7 @@ TEST_F(Building, UsesTheChineseFaceOrAnInstalledStandInAtItsPixelHeight) {
         << QFontInfo(face).family().toStdString();
 
     const QFont unnamed = window->control<Label>("标签1").widget()->font();
-    EXPECT_EQ(unnamed.family(), QApplication::font().family());
+    EXPECT_EQ(unnamed.family(), DefaultGuiFont().family());
     EXPECT_EQ(unnamed.pixelSize(), 16);
 }
 

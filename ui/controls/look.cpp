@@ -24,13 +24,23 @@ void SubstituteChineseFace() {
 
 }  // namespace
 
+QFont DefaultGuiFont() {
+#ifdef Q_OS_WIN
+    return QApplication::font();
+#else
+    QFont font(QStringLiteral("WenQuanYi Micro Hei"));
+    font.setPixelSize(12);
+    return font;
+#endif
+}
+
 QColor ToQColor(Rgb rgb) {
     return QColor::fromRgb(static_cast<QRgb>(0xFF000000u | rgb));
 }
 
 QFont ToQFont(const Font& font) {
     SubstituteChineseFace();
-    QFont result = font.face ? QFont(QString::fromUtf8(font.face)) : QApplication::font();
+    QFont result = font.face ? QFont(QString::fromUtf8(font.face)) : DefaultGuiFont();
     if (font.pixelHeight > 0) {
         result.setPixelSize(font.pixelHeight);
     }

@@ -22,6 +22,10 @@ inline constexpr Rgb kDisabledText = 0x808080;
 QColor ToQColor(Rgb rgb);
 // A template font: its face at its pixel height. Without a face, the default GUI font (at the
 // given height if there is one). "微软雅黑" falls back to an installed CJK face.
+// The font the templates call the default GUI font. Windows has one of its own; elsewhere the
+// CJK face stands in at about the size of Windows' own, so the texts fit their boxes as there.
+QFont DefaultGuiFont();
+
 QFont ToQFont(const Font& font);
 // The artwork `name` (":/art/<name>.png"); a null pixmap when there is none.
 QPixmap ArtPicture(const char* name);
