@@ -1,7 +1,5 @@
 #include "host/posix/builtins.h"
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -22,16 +20,6 @@ constexpr std::string_view kPathNotFound = "The system cannot find the path spec
 constexpr std::string_view kAccessDenied = "Access is denied.\r\n";
 constexpr std::string_view kNoneCopied = "        0 file(s) copied.\r\n";
 constexpr std::string_view kOneCopied = "        1 file(s) copied.\r\n";
-
-void Say(int fd, std::string_view message) {
-    while (!message.empty()) {
-        const ssize_t count = write(fd, message.data(), message.size());
-        if (count < 0) {
-            return;
-        }
-        message.remove_prefix(static_cast<std::size_t>(count));
-    }
-}
 
 // A native path as cmd would name it in a message: absolute, in program-path form.
 std::string Shown(const fs::path& path) {

@@ -1,7 +1,5 @@
 #include "host/posix/cmd_interpreter.h"
 
-#include <unistd.h>
-
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -22,10 +20,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kNotRecognized = 9009;
-
-void Say(int fd, const std::string& message) {
-    [[maybe_unused]] const ssize_t ignored = write(fd, message.data(), message.size());
-}
 
 std::string ReadAll(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);

@@ -88,6 +88,16 @@ int ExitCodeOf(int status) {
 
 }  // namespace
 
+void Say(int fd, std::string_view message) {
+    while (!message.empty()) {
+        const ssize_t count = write(fd, message.data(), message.size());
+        if (count < 0) {
+            return;
+        }
+        message.remove_prefix(static_cast<std::size_t>(count));
+    }
+}
+
 pid_t StartProcess(const std::filesystem::path& program, const std::vector<std::string>& argv,
                    OutputStreams streams) {
     const HighCopy out(streams.out);

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "host/command_runner.h"
@@ -16,6 +17,9 @@ struct OutputStreams {
     int out = 1;
     int err = 2;
 };
+
+// Writes a message of the interpreter (cmd's own words) whole to one of the streams.
+void Say(int fd, std::string_view message);
 
 // Starts `program` with `argv`, our environment, an empty standard input and `streams`; it
 // inherits no other descriptor. -1 when it cannot be started.
