@@ -13,15 +13,7 @@ class QtCheckBox final : public CheckBox {
 public:
     QtCheckBox(const ControlRecord& record, QWidget* parent)
         : CheckBox(record.name, new QCheckBox(parent)), box_(static_cast<QCheckBox*>(widget())) {
-        box_->setText(QString::fromUtf8(record.caption));
-        box_->setChecked(record.checked);
-        box_->setFont(ToQFont(record.font));
-        SetColours(box_, record.textColour, record.backColour.value_or(kWhite));
-        QObject::connect(box_, &QAbstractButton::clicked, &lifetime_, [this] {
-            if (onClick) {
-                onClick();
-            }
-        });
+        SetUpMarkButton(box_, record, onClick, lifetime_);
     }
 
     bool checked() const override { return box_->isChecked(); }

@@ -1,5 +1,6 @@
 #include "ui/controls/look.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPalette>
@@ -52,6 +53,19 @@ QPixmap ArtPicture(const char* name) {
         return QPixmap();
     }
     return QPixmap(ArtPath(QString::fromUtf8(name)));
+}
+
+void SetUpMarkButton(QAbstractButton* button, const ControlRecord& record,
+                     const std::function<void()>& onClick, QObject& lifetime) {
+    button->setText(QString::fromUtf8(record.caption));
+    button->setChecked(record.checked);
+    button->setFont(ToQFont(record.font));
+    SetColours(button, record.textColour, record.backColour.value_or(kWhite));
+    QObject::connect(button, &QAbstractButton::clicked, &lifetime, [&onClick] {
+        if (onClick) {
+            onClick();
+        }
+    });
 }
 
 void SetColours(QWidget* widget, std::optional<Rgb> text, std::optional<Rgb> back) {

@@ -6,11 +6,14 @@
 #include <QFont>
 #include <QPixmap>
 
+#include <functional>
 #include <optional>
 
 #include "ui/window_template.h"
 
+class QAbstractButton;
 class QMouseEvent;
+class QObject;
 class QWidget;
 
 namespace tarnwick::ui {
@@ -20,12 +23,11 @@ inline constexpr Rgb kWhite = 0xFFFFFF;
 inline constexpr Rgb kDisabledText = 0x808080;
 
 QColor ToQColor(Rgb rgb);
-// A template font: its face at its pixel height. Without a face, the default GUI font (at the
-// given height if there is one). "微软雅黑" falls back to an installed CJK face.
 // The font the templates call the default GUI font. Windows has one of its own; elsewhere the
 // CJK face stands in at about the size of Windows' own, so the texts fit their boxes as there.
 QFont DefaultGuiFont();
-
+// A template font: its face at its pixel height. Without a face, the default GUI font (at the
+// given height if there is one). "微软雅黑" falls back to an installed CJK face.
 QFont ToQFont(const Font& font);
 // The artwork `name` (":/art/<name>.png"); a null pixmap when there is none.
 QPixmap ArtPicture(const char* name);
@@ -33,6 +35,11 @@ QPixmap ArtPicture(const char* name);
 // Sets the text and background colours of a platform control. Disabled text keeps the
 // platform's look.
 void SetColours(QWidget* widget, std::optional<Rgb> text, std::optional<Rgb> back);
+
+// A radio button's or check box's caption, mark, font and colours (white behind them unless
+// the template says otherwise). A click raises `onClick` as it is then, while `lifetime` lives.
+void SetUpMarkButton(QAbstractButton* button, const ControlRecord& record,
+                     const std::function<void()>& onClick, QObject& lifetime);
 
 // A left-button press turned into a press on the window's caption bar: the window follows the
 // mouse until the button is released. Other buttons are left to the parent.

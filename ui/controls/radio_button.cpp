@@ -33,15 +33,7 @@ public:
     QtRadioButton(const ControlRecord& record, QWidget* parent)
         : RadioButton(record.name, new RadioWidget(parent)),
           button_(static_cast<RadioWidget*>(widget())) {
-        button_->setText(QString::fromUtf8(record.caption));
-        button_->setChecked(record.checked);
-        button_->setFont(ToQFont(record.font));
-        SetColours(button_, record.textColour, record.backColour.value_or(kWhite));
-        QObject::connect(button_, &QAbstractButton::clicked, &lifetime_, [this] {
-            if (onClick) {
-                onClick();
-            }
-        });
+        SetUpMarkButton(button_, record, onClick, lifetime_);
     }
 
     bool checked() const override { return button_->isChecked(); }
