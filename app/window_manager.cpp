@@ -96,16 +96,9 @@ void WindowManager::ServeCloseRequests() {
 }
 
 void WindowManager::Destroy(WindowKind kind) {
-    const auto found = open_.find(kind);
-    if (found == open_.end()) {
-        return;
-    }
-    // The window may be destroyed from inside one of its own events (Esc): it disappears now
-    // and its memory goes once that event has been handled.
-    found->second.window->widget()->hide();
-    destroyed_.push_back(std::move(found->second.window));
-    open_.erase(found);
-    QTimer::singleShot(0, context_.get(), [this] { destroyed_.clear(); });
+    // Also from inside one of the window's own events (Esc): the window hides at once and
+    // keeps its widget until the event has been handled.
+    open_.erase(kind);
 }
 
 void WindowManager::QuitIfNoneOpen() {

@@ -5,7 +5,6 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <vector>
 
 #include "app/window_kind.h"
 #include "ui/window.h"
@@ -58,8 +57,7 @@ private:
     Exit exit_;
     Quit quit_;
     std::map<WindowKind, OpenWindowEntry> open_;
-    std::vector<std::unique_ptr<ui::Window>> destroyed_;  // gone, not yet freed
-    std::unique_ptr<QObject> context_;                    // receiver of the posted calls
+    std::unique_ptr<QObject> context_;  // receiver of the posted close requests
     int runningHandlers_ = 0;
     bool closeRequestPosted_ = false;
     bool loopRunning_ = false;

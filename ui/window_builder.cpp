@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "ui/controls/factories.h"
+#include "ui/event.h"
 #include "ui/window.h"
 #include "ui/window_widget.h"
 
@@ -55,11 +56,7 @@ std::unique_ptr<Window> BuildWindow(const WindowTemplate& source) {
     auto* face = new WindowWidget(source);
     face->move(StartPosition(source));
     std::unique_ptr<Window> window(new Window(source, face));
-    face->closeRequested = [owner = window.get()] {
-        if (owner->onCloseRequest) {
-            owner->onCloseRequest();
-        }
-    };
+    face->closeRequested = [owner = window.get()] { Raise(owner->onCloseRequest); };
 
     // Group boxes come first, so that every control finds its parent.
     std::map<std::string_view, QWidget*> groupBoxes;

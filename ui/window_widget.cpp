@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ui/controls/look.h"
+#include "ui/event.h"
 
 namespace tarnwick::ui {
 
@@ -51,9 +52,7 @@ void WindowWidget::closeEvent(QCloseEvent* event) {
 }
 
 void WindowWidget::RequestClose() {
-    if (closeRequested) {
-        closeRequested();
-    }
+    Raise(closeRequested);
 }
 
 }  // namespace tarnwick::ui

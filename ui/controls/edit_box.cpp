@@ -13,6 +13,7 @@
 
 #include "ui/controls/factories.h"
 #include "ui/controls/look.h"
+#include "ui/event.h"
 #include "ui/qt_text.h"
 
 namespace tarnwick::ui {
@@ -42,14 +43,6 @@ QString StyleSheet(const char* widgetClass, const ControlRecord& record) {
     }
     return QStringLiteral("%1 { %2 } %1:disabled { color: %3; }")
         .arg(QLatin1String(widgetClass), rules, ToQColor(kDisabledText).name());
-}
-
-// Raises content-changed; the handler may replace the text again, which is why the Text is
-// updated before.
-void Raise(const std::function<void()>& handler) {
-    if (handler) {
-        handler();
-    }
 }
 
 class SingleLineEditBox final : public EditBox {

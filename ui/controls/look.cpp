@@ -8,6 +8,7 @@
 #include <QWindow>
 
 #include "ui/art/art.h"
+#include "ui/event.h"
 
 namespace tarnwick::ui {
 namespace {
@@ -61,11 +62,7 @@ void SetUpMarkButton(QAbstractButton* button, const ControlRecord& record,
     button->setChecked(record.checked);
     button->setFont(ToQFont(record.font));
     SetColours(button, record.textColour, record.backColour.value_or(kWhite));
-    QObject::connect(button, &QAbstractButton::clicked, &lifetime, [&onClick] {
-        if (onClick) {
-            onClick();
-        }
-    });
+    QObject::connect(button, &QAbstractButton::clicked, &lifetime, [&onClick] { Raise(onClick); });
 }
 
 void SetColours(QWidget* widget, std::optional<Rgb> text, std::optional<Rgb> back) {

@@ -11,6 +11,7 @@
 
 #include "ui/controls/factories.h"
 #include "ui/controls/look.h"
+#include "ui/event.h"
 
 namespace tarnwick::ui {
 namespace {
@@ -89,11 +90,7 @@ class QtPictureButton final : public PictureButton {
 public:
     QtPictureButton(const ControlRecord& record, QWidget* parent)
         : PictureButton(record.name, new PictureButtonWidget(record.images, parent)) {
-        Face()->clicked = [this] {
-            if (onClick) {
-                onClick();
-            }
-        };
+        Face()->clicked = [this] { Raise(onClick); };
     }
 
     ~QtPictureButton() override { Face()->clicked = nullptr; }
