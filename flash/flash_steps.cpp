@@ -24,19 +24,4 @@ void DotCountdown(ui::FlashWindow& w, Host& host, int milliseconds) {
     host.Pause(milliseconds);
 }
 
-void Run(Host& host, const Text& commandLine) {
-    host.RunCommand(commandLine, true, 1);
-}
-
-bool RunWork(ui::FlashWindow& w, Host& host, const Text& commandLine) {
-    const CommandResult result = host.RunCommand(commandLine, true, 1);
-    if (!result.started) {
-        Log(w, host, "命令无法执行: " + commandLine + "\r\n");
-    } else if (result.exitCode != 0) {
-        Log(w, host,
-            "命令执行失败(返回值" + ToText(result.exitCode) + "): " + commandLine + "\r\n");
-    }
-    return result.Succeeded();
-}
-
 }  // namespace tarnwick::flash

@@ -1,8 +1,8 @@
 #include "flash/recovery_backup.h"
 
 #include "flash/flash_steps.h"
-#include "flash/path_checks.h"
 #include "host/command_paths.h"
+#include "steps/path_checks.h"
 
 namespace tarnwick::flash {
 
@@ -30,12 +30,12 @@ void BackUpRecovery(ui::FlashWindow& w, Host& host) {
     // The inner quotes hand the whole dd command line to the phone's shell as one argument.
     // An old phone's shell may answer 0 although dd failed; the pull's result is the
     // reliable one.
-    const bool read = RunWork(w, host,
+    const bool read = RunWork(w.显示窗, host,
                               "cmd /c adb shell \"dd "
                               "if=/dev/block/platform/msm_sdcc.1/by-name/recovery "
                               "of=/cache/bak_recovery.img\"");
-    const bool pulled =
-        RunWork(w, host, "cmd /c adb pull /cache/bak_recovery.img " + CommandLinePath(target));
+    const bool pulled = RunWork(
+        w.显示窗, host, "cmd /c adb pull /cache/bak_recovery.img " + CommandLinePath(target));
     Run(host, "cmd /c adb shell rm -f /cache/bak_recovery.img");
     Log(w, host, read && pulled ? "备份完成...\r\n" : "备份失败!\r\n");
     host.Pause(1000);

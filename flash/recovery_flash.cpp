@@ -1,11 +1,11 @@
 #include "flash/recovery_flash.h"
 
 #include "flash/flash_steps.h"
-#include "flash/path_checks.h"
 #include "flash/recovery_image.h"
 #include "host/bare_file_name.h"
 #include "host/command_paths.h"
 #include "host/path_parts.h"
+#include "steps/path_checks.h"
 
 namespace tarnwick::flash {
 

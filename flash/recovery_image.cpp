@@ -26,7 +26,7 @@ void FlashRecoveryImage(ui::FlashWindow& w, Host& host, WorkImage image) {
         "如果您的手机已经重启,并且已经进入Fastboot模式.\r\n\r\n请点击 [确定] 开始刷入Recovery...",
         0, "警告!");
     host.Pause(1000);
-    const bool flashed = RunWork(w, host, "cmd /c fastboot flash recovery recovery.img");
+    const bool flashed = RunWork(w.显示窗, host, "cmd /c fastboot flash recovery recovery.img");
     Log(w, host, flashed ? "操作已完成...\r\n" : "操作失败!\r\n");
     if (host.ShowMessage("立即进入Recovery?", 1, "重启?") == MessageOk) {
         // The phone starts the image just flashed, sent again from here.
@@ -45,7 +45,7 @@ void BootRecoveryImage(ui::FlashWindow& w, Host& host, WorkImage image) {
     host.Pause(1000);
     Log(w, host, "正在进入Recovery,请等待...\r\n");
     host.Pause(2000);
-    RunWork(w, host, "cmd /c fastboot boot recovery.img");
+    RunWork(w.显示窗, host, "cmd /c fastboot boot recovery.img");
     DeleteWorkImage(host, image);
 }
 

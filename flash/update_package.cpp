@@ -1,8 +1,8 @@
 #include "flash/update_package.h"
 
 #include "flash/flash_steps.h"
-#include "flash/path_checks.h"
 #include "host/command_paths.h"
+#include "steps/path_checks.h"
 
 namespace tarnwick::flash {
 
@@ -49,7 +49,7 @@ void FlashUpdatePackage(ui::FlashWindow& w, Host& host) {
     host.Pause(1000);
     // Without the package on the phone the recovery would install a stale one or wipe the
     // data for nothing: no command file, no reboot.
-    if (!RunWork(w, host,
+    if (!RunWork(w.显示窗, host,
                  "cmd /c adb push " + CommandLinePath(package) + " /sdcard/oppo-update.zip")) {
         Log(w, host, "操作失败!\r\n");
         return;
@@ -63,7 +63,7 @@ void FlashUpdatePackage(ui::FlashWindow& w, Host& host) {
     Run(host, "cmd /c adb reboot recovery");
     DotCountdown(w, host, 2500);
     const bool commandsPushed =
-        RunWork(w, host, "cmd /c adb push command.txt /cache/recovery/command");
+        RunWork(w.显示窗, host, "cmd /c adb push command.txt /cache/recovery/command");
     Run(host, "cmd /c adb reboot recovery");
     host.DeleteFile("command.txt");
     Log(w, host, commandsPushed ? "操作已完成....\r\n" : "操作失败!\r\n");

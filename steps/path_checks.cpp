@@ -1,10 +1,10 @@
-#include "flash/path_checks.h"
+#include "steps/path_checks.h"
 
 #include <algorithm>
 
 #include "host/command_paths.h"
 
-namespace tarnwick::flash {
+namespace tarnwick {
 
 bool CheckChosenPath(Host& host, const Text& path, const Text& extension,
                      const Text& wrongExtensionMessage) {
@@ -28,4 +28,4 @@ bool CheckCommandLinePaths(Host& host, std::initializer_list<Text> paths) {
     return false;
 }
 
-}  // namespace tarnwick::flash
+}  // namespace tarnwick

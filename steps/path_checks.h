@@ -1,12 +1,12 @@
 #pragma once
-// The input checks of the flash-mode operations. Each shows its warning when the input fails
+// The input checks that the operations share. Each shows its warning when the input fails
 // it; nothing has been logged or run yet.
 
 #include <initializer_list>
 
 #include "host/host.h"
 
-namespace tarnwick::flash {
+namespace tarnwick {
 
 // The path is not empty and holds `extension` somewhere (case-sensitive).
 bool CheckChosenPath(Host& host, const Text& path, const Text& extension,
@@ -16,4 +16,4 @@ bool CheckChosenPath(Host& host, const Text& path, const Text& extension,
 // character.
 bool CheckCommandLinePaths(Host& host, std::initializer_list<Text> paths);
 
-}  // namespace tarnwick::flash
+}  // namespace tarnwick
