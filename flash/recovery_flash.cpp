@@ -4,7 +4,6 @@
 #include "flash/recovery_image.h"
 #include "host/bare_file_name.h"
 #include "host/command_paths.h"
-#include "host/path_parts.h"
 #include "steps/path_checks.h"
 
 namespace tarnwick::flash {
@@ -15,54 +14,19 @@ Text PresetFileName(PresetImage preset) {
     return preset == PresetImage::Find5 ? "find5_twrp_recovery.img" : "find7_twrp_recovery.img";
 }
 
-// A work file that an interrupted run left behind would be flashed in place of the image.
-void RemoveStaleWorkImage(Host& host) {
+// Makes the work file "recovery.img" a fresh copy of the image, straight from where it lies,
+// so that no other file of the program directory is written. A leftover work file that
+// cannot be removed, or a failed copy, would leave another image to flash: then the
+// operation ends here, before the phone is touched.
+bool CopyToWorkImage(ui::FlashWindow& w, Host& host, const Text& image) {
     host.DeleteFile("recovery.img");
-}
-
-// The copy and rename steps must have made the work file; without it nothing is flashed and
-// the phone is not rebooted.
-bool WorkImageReady(ui::FlashWindow& w, Host& host) {
-    if (host.FileExists("recovery.img")) {
-        return true;
+    if (host.PathExists("recovery.img") ||
+        !RunWork(w.显示窗, host, "cmd /c copy /y " + CommandLinePath(image) + " recovery.img")) {
+        Log(w, host, "文件准备失败!\r\n");
+        Log(w, host, "操作失败!\r\n");
+        return false;
     }
-    Log(w, host, "文件准备失败!\r\n");
-    Log(w, host, "操作失败!\r\n");
-    return false;
-}
-
-enum class ImagePlace { WorkFileItself, ProgramDirectory, Elsewhere };
-
-// Where the chosen image lies. A name without a folder resolves in the current directory,
-// which is the program directory.
-ImagePlace PlaceOf(const Text& image, const Text& programDirectory) {
-    if (FindText(image, "\\") != -1 && !SamePathText(FolderOf(image), programDirectory)) {
-        return ImagePlace::Elsewhere;
-    }
-    return SamePathText(NameOf(image), "recovery.img") ? ImagePlace::WorkFileItself
-                                                       : ImagePlace::ProgramDirectory;
-}
-
-// Makes the work file from the chosen image without ever renaming, overwriting or deleting
-// the user's file. The user's own recovery.img is the work file already.
-WorkImage PrepareChosenImage(Host& host, const Text& image, const Text& bareName,
-                             const Text& programDirectory) {
-    switch (PlaceOf(image, programDirectory)) {
-        case ImagePlace::WorkFileItself:
-            return WorkImage::UsersOwn;
-        case ImagePlace::ProgramDirectory:
-            RemoveStaleWorkImage(host);
-            Run(host, "cmd /c copy /y " + CommandLinePath(image) + " recovery.img");
-            return WorkImage::Copy;
-        case ImagePlace::Elsewhere:
-            RemoveStaleWorkImage(host);
-            // Copied into the program directory under its own name, then renamed there.
-            Run(host, "cmd /c copy /y " + CommandLinePath(image) + " " +
-                          CommandLinePath(programDirectory));
-            Run(host, "cmd /c rename " + CommandLinePath(bareName) + " recovery.img");
-            return WorkImage::Copy;
-    }
-    return WorkImage::Copy;
+    return true;
 }
 
 }  // namespace
@@ -84,11 +48,7 @@ void FlashPresetImage(ui::FlashWindow& w, Host& host, PresetImage preset) {
     StartFlashLog(w);
     Log(w, host, "正在部署...\r\n");
     host.Pause(1000);
-    RemoveStaleWorkImage(host);
-    // One interpreter call: copy the preset into the program directory, rename the copy.
-    Run(host, "cmd /c copy /y " + CommandLinePath(source) + " " +
-                  CommandLinePath(programDirectory) + "&rename " + name + " recovery.img");
-    if (!WorkImageReady(w, host)) {
+    if (!CopyToWorkImage(w, host, source)) {
         return;
     }
     Log(w, host, "文件已准备就绪...\r\n");
@@ -112,11 +72,13 @@ void FlashChosenImage(ui::FlashWindow& w, Host& host) {
     StartFlashLog(w);
     Log(w, host, "正在部署...\r\n");
     host.Pause(1000);
-    // The bare name of the image that is checked, copied and flashed; the chooser keeps it.
-    const Text bareName = BareFileName(image);
-    w.通用对话框1.fileName = bareName;
-    const WorkImage workImage = PrepareChosenImage(host, image, bareName, programDirectory);
-    if (!WorkImageReady(w, host)) {
+    // The chooser keeps the bare name of the image that is checked, copied and flashed.
+    w.通用对话框1.fileName = BareFileName(image);
+    // The user's own work file, however its path is spelled, is used in place and kept.
+    const WorkImage workImage = host.SameFile(image, programDirectory + "\\recovery.img")
+                                    ? WorkImage::UsersOwn
+                                    : WorkImage::Copy;
+    if (workImage == WorkImage::Copy && !CopyToWorkImage(w, host, image)) {
         return;
     }
     Log(w, host, "已准备就绪...\r\n");

@@ -54,4 +54,17 @@ bool FileExists(const Text& path) {
     return !file.empty() && fs::is_regular_file(file, error);
 }
 
+bool PathExists(const Text& path) {
+    const fs::path file = NativePath(path);
+    std::error_code error;
+    return !file.empty() && fs::exists(fs::symlink_status(file, error));
+}
+
+bool SameFile(const Text& one, const Text& other) {
+    const fs::path first = NativePath(one);
+    const fs::path second = NativePath(other);
+    std::error_code error;
+    return !first.empty() && !second.empty() && fs::equivalent(first, second, error);
+}
+
 }  // namespace tarnwick

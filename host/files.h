@@ -16,5 +16,10 @@ bool WriteWholeFile(const Text& path, std::initializer_list<Bytes> parts);
 bool DeleteOneFile(const Text& path);
 // True when a regular file lies at the path.
 bool FileExists(const Text& path);
+// True when anything lies at the path: a file, a folder, even a link to nothing.
+bool PathExists(const Text& path);
+// True when both paths name one existing file, however each reaches it (links, another
+// spelling of the same folder); the file system decides, not the texts.
+bool SameFile(const Text& one, const Text& other);
 
 }  // namespace tarnwick

@@ -56,6 +56,10 @@ public:
     virtual bool DeleteFile(const Text& path) = 0;
     // True when a file (not a folder) of that path exists; the file is not read.
     virtual bool FileExists(const Text& path) = 0;
+    // True when anything, a folder too, takes up the path.
+    virtual bool PathExists(const Text& path) = 0;
+    // True when both paths name the same existing file, as the file system sees it.
+    virtual bool SameFile(const Text& one, const Text& other) = 0;
 
     // One dialog for both: the chooser's kind decides between the open and the save dialog.
     bool ChooseOpenFile(FileChooser& chooser) { return OpenChooser(chooser); }
@@ -86,6 +90,8 @@ public:
     bool WriteFile(const Text& path, std::initializer_list<Bytes> parts) override;
     bool DeleteFile(const Text& path) override;
     bool FileExists(const Text& path) override;
+    bool PathExists(const Text& path) override;
+    bool SameFile(const Text& one, const Text& other) override;
 
 private:
     ProcessWait* wait_;

@@ -34,4 +34,12 @@ bool PlatformHost::FileExists(const Text& path) {
     return tarnwick::FileExists(path);
 }
 
+bool PlatformHost::PathExists(const Text& path) {
+    return tarnwick::PathExists(path);
+}
+
+bool PlatformHost::SameFile(const Text& one, const Text& other) {
+    return tarnwick::SameFile(one, other);
+}
+
 }  // namespace tarnwick

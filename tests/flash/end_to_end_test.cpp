@@ -1,9 +1,13 @@
 // The flash mode with the real command runner and real files: fake adb and fastboot in a
 // temporary program folder record what they receive, with the content of every argument
 // that names a file as it is at that moment.
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "flash/flash_dispatch.h"
+#include "flash/recovery_flash.h"
 #include "host/paths.h"
 #include "tests/flash/flash_window_test.h"
 #include "tests/support/real_commands_host.h"
@@ -71,7 +75,7 @@ TEST_F(FlashEndToEnd, ThePresetImageIsFlashedAndTheWorkFileIsGone) {
     EXPECT_TRUE(w.显示窗.content().bytes().ends_with(Text(". \r\n操作已完成...\r\n").bytes()));
 }
 
-TEST_F(FlashEndToEnd, AChosenImageWithBlanksAndAmpersandIsCopiedRenamedAndFlashed) {
+TEST_F(FlashEndToEnd, AChosenImageWithBlanksAndAmpersandIsCopiedAndFlashed) {
     user_.Write("my imgs/a&b 1.img", "CHOSEN IMAGE");
     SelectFamily(w.REC单选框);
     SelectRecoveryOption(w.刷入自定REC);
@@ -89,20 +93,104 @@ TEST_F(FlashEndToEnd, AChosenImageWithBlanksAndAmpersandIsCopiedRenamedAndFlashe
     EXPECT_EQ(w.通用对话框1.fileName, "a&b 1.img");
 }
 
-TEST_F(FlashEndToEnd, AChosenImageInTheProgramFolderIsKept) {
-    program_.Write("twrp.img", "MINE");
+// Whatever names the image and the program folder go by, the flashed image is the chosen
+// one, and no file of the user's is renamed, overwritten or deleted.
+TEST_F(FlashEndToEnd, TheWorkFileNeverCostsTheUserAFile) {
+    struct Case {
+        const char* what;
+        std::vector<std::pair<std::string, std::string>> programFiles;  // name, content
+        std::optional<PresetImage> preset;  // else the chosen image below
+        std::string chosen;                 // under the program folder's other name "link"
+        std::string flashed;
+        bool workFileStays;
+    };
+    const Case cases[] = {
+        {"an image in the program folder reached through a link",
+         {{"twrp.img", "MINE"}},
+         {},
+         "link/twrp.img",
+         "MINE",
+         false},
+        {"the program folder's own recovery.img reached through a link",
+         {{"recovery.img", "MINE"}},
+         {},
+         "link/recovery.img",
+         "MINE",
+         true},
+        {"Recovery.img beside a leftover recovery.img",
+         {{"Recovery.img", "UPPER"}, {"recovery.img", "STALE"}},
+         {},
+         "link/Recovery.img",
+         "UPPER",
+         false},
+        {"an image outside whose name is in the program folder too",
+         {{"twrp.img", "OTHER"}},
+         {},
+         "",
+         "CHOSEN",
+         false},
+        {"the Find 5 preset with a file of its name in the program folder",
+         {{"find5_twrp_recovery.img", "OTHER"}},
+         PresetImage::Find5,
+         "",
+         "FIND5",
+         false},
+        {"the Find 7 preset with a file of its name in the program folder",
+         {{"find7_twrp_recovery.img", "OTHER"}},
+         PresetImage::Find7,
+         "",
+         "FIND7",
+         false},
+    };
+    fs::create_directory_symlink(program_.path(), home_ / "link");
+    user_.Write("twrp.img", "CHOSEN");
+    program_.Write("recovery/find5_twrp_recovery.img", "FIND5");
+    program_.Write("recovery/find7_twrp_recovery.img", "FIND7");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove(records_ / "record.txt");
+        for (const auto& [name, content] : c.programFiles) {
+            program_.Write(name, content);
+        }
+        real_.messageResults = {0, 0};
+        if (c.preset) {
+            FlashPresetImage(w, real_, *c.preset);
+        } else {
+            w.REC路径.setContent(
+                ProgramPath(c.chosen.empty() ? user_ / "twrp.img" : home_ / c.chosen));
+            FlashChosenImage(w, real_);
+        }
+
+        EXPECT_EQ(Record(),
+                  "[adb]\nreboot\nbootloader\n"
+                  "[fastboot]\nflash\nrecovery\nrecovery.img\n<<" +
+                      c.flashed + ">>\n[fastboot]\nboot\nrecovery.img\n<<" + c.flashed + ">>\n");
+        for (const auto& [name, content] : c.programFiles) {
+            if (name != "recovery.img" || c.workFileStays) {
+                EXPECT_EQ(program_.Read(name), content) << name;
+            }
+        }
+        EXPECT_EQ(fs::exists(program_ / "recovery.img"), c.workFileStays);
+        EXPECT_EQ(user_.Read("twrp.img"), "CHOSEN");
+        EXPECT_TRUE(w.显示窗.content().bytes().ends_with(Text("操作已完成...\r\n").bytes()));
+        for (const auto& [name, content] : c.programFiles) {
+            fs::remove(program_ / name);
+        }
+    }
+}
+
+TEST_F(FlashEndToEnd, AWorkFileThatCannotBeRemovedStopsTheFlashBeforeThePhoneIsTouched) {
+    program_.Write("recovery/find5_twrp_recovery.img", "FIND5");
+    fs::create_directory(program_ / "recovery.img");  // no delete removes a folder
     SelectFamily(w.REC单选框);
-    SelectRecoveryOption(w.刷入自定REC);
-    w.REC路径.setContent(ProgramPath(program_ / "twrp.img"));
+    SelectRecoveryOption(w.刷入集成REC);
 
     RunSelectedOperation(w, real_);
 
-    EXPECT_EQ(Record(),
-              "[adb]\nreboot\nbootloader\n"
-              "[fastboot]\nflash\nrecovery\nrecovery.img\n<<MINE>>\n"
-              "[fastboot]\nboot\nrecovery.img\n<<MINE>>\n");
-    EXPECT_FALSE(fs::exists(program_ / "recovery.img"));
-    EXPECT_EQ(program_.Read("twrp.img"), "MINE");
+    EXPECT_EQ(Record(), "");
+    EXPECT_TRUE(fs::is_empty(program_ / "recovery.img"));
+    EXPECT_EQ(w.显示窗.content(),
+              "请勿断开手机连接...\r\n正在部署...\r\n文件准备失败!\r\n操作失败!\r\n");
 }
 
 TEST_F(FlashEndToEnd, TheUpdatePackageAndTheExactCommandFileArePushedAndTheFileIsGone) {

@@ -45,10 +45,8 @@ protected:
 };
 
 TEST_F(PresetFlash, Find5CopiesRebootsCountsDownFlashesAndBootsTheNewRecovery) {
-    MakesWorkImage(
-        "cmd /c copy /y C:\\Tarnwick\\recovery\\find5_twrp_recovery.img "
-        "C:\\Tarnwick&rename find5_twrp_recovery.img recovery.img",
-        "find5");
+    MakesWorkImage("cmd /c copy /y C:\\Tarnwick\\recovery\\find5_twrp_recovery.img recovery.img",
+                   "find5");
     Bytes flashed;
     host.commandEffects["cmd /c fastboot flash recovery recovery.img"] =
         [&flashed](::tarnwick::testing::FakeHost& fake) { flashed = fake.files["recovery.img"]; };
@@ -62,8 +60,8 @@ FileExists("C:\\Tarnwick\\recovery\\find5_twrp_recovery.img") -> true
 AppendLog("正在部署...\r\n")
 Pause(1000)
 DeleteFile("recovery.img") -> false
-RunCommand("cmd /c copy /y C:\\Tarnwick\\recovery\\find5_twrp_recovery.img C:\\Tarnwick&rename find5_twrp_recovery.img recovery.img", true, 1) -> exit 0
-FileExists("recovery.img") -> true
+PathExists("recovery.img") -> false
+RunCommand("cmd /c copy /y C:\\Tarnwick\\recovery\\find5_twrp_recovery.img recovery.img", true, 1) -> exit 0
 AppendLog("文件已准备就绪...\r\n")
 Pause(1000))"),
                                       kRebootToFastboot, FlashAndAnswer(true), Lines(R"(
@@ -77,9 +75,7 @@ DeleteFile("recovery.img") -> true)")}));
 }
 
 TEST_F(PresetFlash, Find7WithCancelRebootsThePhoneNormallyAndDeletesWithoutPause) {
-    MakesWorkImage(
-        "cmd /c copy /y C:\\Tarnwick\\recovery\\find7_twrp_recovery.img "
-        "C:\\Tarnwick&rename find7_twrp_recovery.img recovery.img");
+    MakesWorkImage("cmd /c copy /y C:\\Tarnwick\\recovery\\find7_twrp_recovery.img recovery.img");
     host.messageResults = {0, 1};
 
     FlashPresetImage(w, host, PresetImage::Find7);
@@ -90,8 +86,8 @@ FileExists("C:\\Tarnwick\\recovery\\find7_twrp_recovery.img") -> true
 AppendLog("正在部署...\r\n")
 Pause(1000)
 DeleteFile("recovery.img") -> false
-RunCommand("cmd /c copy /y C:\\Tarnwick\\recovery\\find7_twrp_recovery.img C:\\Tarnwick&rename find7_twrp_recovery.img recovery.img", true, 1) -> exit 0
-FileExists("recovery.img") -> true
+PathExists("recovery.img") -> false
+RunCommand("cmd /c copy /y C:\\Tarnwick\\recovery\\find7_twrp_recovery.img recovery.img", true, 1) -> exit 0
 AppendLog("文件已准备就绪...\r\n")
 Pause(1000))"),
                                       kRebootToFastboot, FlashAndAnswer(false), Lines(R"(
@@ -112,40 +108,18 @@ ShowMessage("集成的Recovery文件不存在!\r\n\r\n请将find7_twrp_recovery.
     EXPECT_FALSE(w.显示框.visible());
 }
 
-TEST_F(PresetFlash, AStaleWorkImageIsDeletedBeforeTheCopySoThePresetIsFlashed) {
+TEST_F(PresetFlash, AStaleWorkImageIsReplacedByTheCopySoThePresetIsFlashed) {
     host.files["recovery.img"] = "stale";
-    const Text copy =
-        "cmd /c copy /y C:\\Tarnwick\\recovery\\find5_twrp_recovery.img "
-        "C:\\Tarnwick&rename find5_twrp_recovery.img recovery.img";
-    // Like cmd's rename, which does not replace an existing file.
-    host.commandEffects[copy] = [](::tarnwick::testing::FakeHost& fake) {
-        fake.files.try_emplace("recovery.img", "find5");
-    };
+    MakesWorkImage("cmd /c copy /y C:\\Tarnwick\\recovery\\find5_twrp_recovery.img recovery.img",
+                   "find5");
     Bytes flashed;
     host.commandEffects["cmd /c fastboot flash recovery recovery.img"] =
         [&flashed](::tarnwick::testing::FakeHost& fake) { flashed = fake.files["recovery.img"]; };
 
     FlashPresetImage(w, host, PresetImage::Find5);
 
-    const Record& calls = host.calls();
-    EXPECT_EQ(calls[4], R"(DeleteFile("recovery.img") -> true)");
+    EXPECT_EQ(host.calls()[4], R"(DeleteFile("recovery.img") -> true)");
     EXPECT_EQ(flashed, "find5");
-}
-
-TEST_F(PresetFlash, WithoutAWorkFileNothingIsFlashedAndThePhoneIsNotRebooted) {
-    FlashPresetImage(w, host, PresetImage::Find5);  // the copy makes nothing
-    EXPECT_EQ(host.calls(), Lines(R"(
-ProgramDirectory() -> "C:\\Tarnwick"
-FileExists("C:\\Tarnwick\\recovery\\find5_twrp_recovery.img") -> true
-AppendLog("正在部署...\r\n")
-Pause(1000)
-DeleteFile("recovery.img") -> false
-RunCommand("cmd /c copy /y C:\\Tarnwick\\recovery\\find5_twrp_recovery.img C:\\Tarnwick&rename find5_twrp_recovery.img recovery.img", true, 1) -> exit 0
-FileExists("recovery.img") -> false
-AppendLog("文件准备失败!\r\n")
-AppendLog("操作失败!\r\n"))"));
-    EXPECT_EQ(w.显示窗.content(),
-              "请勿断开手机连接...\r\n正在部署...\r\n文件准备失败!\r\n操作失败!\r\n");
 }
 
 TEST_F(PresetFlash, AProgramDirectoryWithBlanksIsQuotedAndOneWithPercentIsRefused) {
@@ -153,8 +127,8 @@ TEST_F(PresetFlash, AProgramDirectoryWithBlanksIsQuotedAndOneWithPercentIsRefuse
     host.files["C:\\Program Files\\Tarnwick\\recovery\\find5_twrp_recovery.img"] = "find5";
     FlashPresetImage(w, host, PresetImage::Find5);
     EXPECT_EQ(
-        host.calls()[5],
-        R"(RunCommand("cmd /c copy /y \"C:\\Program Files\\Tarnwick\\recovery\\find5_twrp_recovery.img\" \"C:\\Program Files\\Tarnwick\"&rename find5_twrp_recovery.img recovery.img", true, 1) -> exit 0)");
+        host.calls()[6],
+        R"(RunCommand("cmd /c copy /y \"C:\\Program Files\\Tarnwick\\recovery\\find5_twrp_recovery.img\" recovery.img", true, 1) -> exit 0)");
 
     host.ClearCalls();
     host.programDirectory = "C:\\100%";
@@ -167,9 +141,7 @@ ShowMessage("文件路径中含有不支持的字符!\r\n\r\n请重新选择文�
 }
 
 TEST_F(PresetFlash, FailedFlashIsLoggedAndNotReportedAsDone) {
-    MakesWorkImage(
-        "cmd /c copy /y C:\\Tarnwick\\recovery\\find5_twrp_recovery.img "
-        "C:\\Tarnwick&rename find5_twrp_recovery.img recovery.img");
+    MakesWorkImage("cmd /c copy /y C:\\Tarnwick\\recovery\\find5_twrp_recovery.img recovery.img");
     host.commandResults["cmd /c fastboot flash recovery recovery.img"] = {true, 1};
     host.messageResults = {0, 1};
     FlashPresetImage(w, host, PresetImage::Find5);
@@ -199,34 +171,35 @@ protected:
         SelectRecoveryOption(w.刷入自定REC);
     }
 
-    // The opening of every chosen-image flow that passes its checks.
-    static Record Deploying(const std::string& programDirectory = R"("C:\\Tarnwick")") {
-        return Lines("ProgramDirectory() -> " + programDirectory + R"(
+    // The opening of every chosen-image flow that passes its checks, up to the copy.
+    static Record Deploying(const std::string& image,
+                            const std::string& programDirectory = R"(C:\\Tarnwick)") {
+        return Lines("ProgramDirectory() -> \"" + programDirectory + R"("
 AppendLog("正在部署...\r\n")
-Pause(1000))");
+Pause(1000)
+SameFile(")" + image +
+                     "\", \"" + programDirectory + R"(\\recovery.img") -> false
+DeleteFile("recovery.img") -> false
+PathExists("recovery.img") -> false)");
     }
     static Record Ready() {
         return Lines(R"(
-FileExists("recovery.img") -> true
 AppendLog("已准备就绪...\r\n")
 Pause(1000))");
     }
 };
 
-TEST_F(ChosenImage, FlashCopiesIntoTheProgramDirectoryRenamesFlashesAndDeletes) {
+TEST_F(ChosenImage, FlashCopiesTheImageStraightToTheWorkFileFlashesAndDeletes) {
     w.REC路径.setContent("C:\\img\\twrp.img");
     w.通用对话框1.fileName = "C:\\img\\twrp.img";
-    MakesWorkImage("cmd /c rename twrp.img recovery.img");
     host.messageResults = {0, 0};
 
     FlashChosenImage(w, host);
 
-    EXPECT_EQ(host.calls(), Sequence({Deploying(), Lines(R"(
-DeleteFile("recovery.img") -> false
-RunCommand("cmd /c copy /y C:\\img\\twrp.img C:\\Tarnwick", true, 1) -> exit 0
-RunCommand("cmd /c rename twrp.img recovery.img", true, 1) -> exit 0)"),
+    EXPECT_EQ(host.calls(), Sequence({Deploying(R"(C:\\img\\twrp.img)"), Lines(R"(
+RunCommand("cmd /c copy /y C:\\img\\twrp.img recovery.img", true, 1) -> exit 0)"),
                                       Ready(), kRebootToFastboot, FlashAndAnswer(true), Lines(R"(
-DeleteFile("recovery.img") -> true)")}));
+DeleteFile("recovery.img") -> false)")}));
     EXPECT_EQ(w.通用对话框1.fileName, "twrp.img");
     EXPECT_EQ(w.显示窗.content(), Text("请勿断开手机连接...\r\n正在部署...\r\n已准备就绪...\r\n"
                                        "正在重启手机到Fastboot...\r\n请稍等...\r\n") +
@@ -236,14 +209,12 @@ DeleteFile("recovery.img") -> true)")}));
 TEST_F(ChosenImage, BootOnlyBootsTheImageOnceAndLogsNoCompletion) {
     w.REC路径.setContent("C:\\img\\twrp.img");
     w.临时进入REC.setChecked(true);
-    MakesWorkImage("cmd /c rename twrp.img recovery.img");
+    MakesWorkImage("cmd /c copy /y C:\\img\\twrp.img recovery.img");
 
     FlashChosenImage(w, host);
 
-    EXPECT_EQ(host.calls(), Sequence({Deploying(), Lines(R"(
-DeleteFile("recovery.img") -> false
-RunCommand("cmd /c copy /y C:\\img\\twrp.img C:\\Tarnwick", true, 1) -> exit 0
-RunCommand("cmd /c rename twrp.img recovery.img", true, 1) -> exit 0)"),
+    EXPECT_EQ(host.calls(), Sequence({Deploying(R"(C:\\img\\twrp.img)"), Lines(R"(
+RunCommand("cmd /c copy /y C:\\img\\twrp.img recovery.img", true, 1) -> exit 0)"),
                                       Ready(), kRebootToFastboot, Lines(R"(
 ShowMessage("如果您的手机已经重启,并且已经进入Fastboot模式.\r\n\r\n请点击 [确定] 开始进入Recovery...", 0, "警告!") -> 0
 Pause(1000)
@@ -258,7 +229,7 @@ DeleteFile("recovery.img") -> true)")}));
 TEST_F(ChosenImage, AFailedBootIsLogged) {
     w.REC路径.setContent("C:\\img\\twrp.img");
     w.临时进入REC.setChecked(true);
-    MakesWorkImage("cmd /c rename twrp.img recovery.img");
+    MakesWorkImage("cmd /c copy /y C:\\img\\twrp.img recovery.img");
     host.commandResults["cmd /c fastboot boot recovery.img"] = {true, 255};
 
     FlashChosenImage(w, host);
@@ -308,107 +279,99 @@ TEST_F(ChosenImage, ImgAnywhereInThePathPassesTheExtensionCheck) {
     w.REC路径.setContent("C:\\old.img\\notes.txt");
     FlashChosenImage(w, host);
     EXPECT_EQ(
-        host.calls()[4],
-        R"(RunCommand("cmd /c copy /y C:\\old.img\\notes.txt C:\\Tarnwick", true, 1) -> exit 0)");
+        host.calls()[6],
+        R"(RunCommand("cmd /c copy /y C:\\old.img\\notes.txt recovery.img", true, 1) -> exit 0)");
 }
 
 TEST_F(ChosenImage, PathsWithBlanksAndCommandCharactersAreQuoted) {
     w.REC路径.setContent("C:\\Users\\Ann Lee\\a&b.img");
     host.programDirectory = "C:\\My Tools";
-    MakesWorkImage("cmd /c rename \"a&b.img\" recovery.img");
 
     FlashChosenImage(w, host);
 
-    EXPECT_EQ(Record(host.calls().begin(), host.calls().begin() + 6),
-              Sequence({Deploying(R"("C:\\My Tools")"), Lines(R"(
-DeleteFile("recovery.img") -> false
-RunCommand("cmd /c copy /y \"C:\\Users\\Ann Lee\\a&b.img\" \"C:\\My Tools\"", true, 1) -> exit 0
-RunCommand("cmd /c rename \"a&b.img\" recovery.img", true, 1) -> exit 0)")}));
+    EXPECT_EQ(Record(host.calls().begin(), host.calls().begin() + 7),
+              Sequence({Deploying(R"(C:\\Users\\Ann Lee\\a&b.img)", R"(C:\\My Tools)"), Lines(R"(
+RunCommand("cmd /c copy /y \"C:\\Users\\Ann Lee\\a&b.img\" recovery.img", true, 1) -> exit 0)")}));
     EXPECT_EQ(w.通用对话框1.fileName, "a&b.img");
-    EXPECT_EQ(host.calls()[6], R"(FileExists("recovery.img") -> true)");
 }
 
-TEST_F(ChosenImage, TheRenameNamesThePathThatWasCheckedNotTheChoosersFile) {
+TEST_F(ChosenImage, TheCopyNamesThePathThatWasCheckedNotTheChoosersFile) {
     w.REC路径.setContent("C:\\img\\twrp.img");
     w.通用对话框1.fileName = "C:\\backup\\other.img";
     FlashChosenImage(w, host);
-    EXPECT_EQ(host.calls()[5],
-              R"(RunCommand("cmd /c rename twrp.img recovery.img", true, 1) -> exit 0)");
+    EXPECT_EQ(host.calls()[6],
+              R"(RunCommand("cmd /c copy /y C:\\img\\twrp.img recovery.img", true, 1) -> exit 0)");
     EXPECT_EQ(w.通用对话框1.fileName, "twrp.img");
 }
 
-TEST_F(ChosenImage, WithoutAWorkFileNothingIsFlashedAndThePhoneIsNotRebooted) {
-    w.REC路径.setContent("C:\\img\\twrp.img");
-    FlashChosenImage(w, host);  // neither copy nor rename makes the work file
-    EXPECT_EQ(host.calls(), Sequence({Deploying(), Lines(R"(
-DeleteFile("recovery.img") -> false
-RunCommand("cmd /c copy /y C:\\img\\twrp.img C:\\Tarnwick", true, 1) -> exit 0
-RunCommand("cmd /c rename twrp.img recovery.img", true, 1) -> exit 0
-FileExists("recovery.img") -> false
-AppendLog("文件准备失败!\r\n")
-AppendLog("操作失败!\r\n"))")}));
-}
-
-TEST_F(ChosenImage, AnImageInTheProgramDirectoryIsCopiedToTheWorkFileAndKept) {
-    struct Case {
-        const char* programDirectory;
-        const char* image;
-        const char* copy;
-    };
-    const Case cases[] = {
-        {"C:\\Tarnwick", "C:\\TARNWICK\\twrp.img",
-         "cmd /c copy /y C:\\TARNWICK\\twrp.img recovery.img"},
-        // The bare name that a cancelled chooser leaves behind lies in the current directory.
-        {"C:\\Tarnwick", "twrp.img", "cmd /c copy /y twrp.img recovery.img"},
-        {"C:", "C:\\twrp.img", "cmd /c copy /y C:\\twrp.img recovery.img"},  // at a drive root
-        {"C:\\My Tools", "C:\\My Tools\\my twrp.img",
-         "cmd /c copy /y \"C:\\My Tools\\my twrp.img\" recovery.img"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.image);
-        host.ClearCalls();
-        host.programDirectory = c.programDirectory;
-        host.files = {{c.image, "mine"}, {"recovery.img", "stale"}};
-        MakesWorkImage(c.copy, "copy of mine");
-        w.REC路径.setContent(c.image);
-
-        FlashChosenImage(w, host);
-
-        const Record& calls = host.calls();
-        ASSERT_GE(calls.size(), 6u);
-        EXPECT_EQ(calls[3], R"(DeleteFile("recovery.img") -> true)");
-        EXPECT_EQ(calls[4],
-                  "RunCommand(" + ::tarnwick::testing::Quoted(c.copy) + ", true, 1) -> exit 0");
-        EXPECT_EQ(calls[5], R"(FileExists("recovery.img") -> true)");
-        EXPECT_EQ(calls.back(), R"(DeleteFile("recovery.img") -> true)");
-        EXPECT_EQ(host.files.at(c.image), "mine");
-    }
-}
-
-TEST_F(ChosenImage, TheProgramDirectorysOwnRecoveryImgIsFlashedAsItIsAndKept) {
+TEST_F(ChosenImage, TheUsersOwnWorkFileIsFlashedAsItIsAndKept) {
     for (const bool bootOnly : {false, true}) {
         SCOPED_TRACE(bootOnly ? "boot only" : "flash");
         host.ClearCalls();
         host.files = {{"recovery.img", "mine"}};
-        w.REC路径.setContent("c:\\tarnwick\\Recovery.img");
+        // Another spelling of the same file, as a link or a short name gives it.
+        host.sameFiles = {{"C:\\Link\\recovery.img", "C:\\Tarnwick\\recovery.img"}};
+        w.REC路径.setContent("C:\\Link\\recovery.img");
         w.临时进入REC.setChecked(bootOnly);
 
         FlashChosenImage(w, host);
 
         const Record& calls = host.calls();
-        EXPECT_EQ(Record(calls.begin(), calls.begin() + 6), Sequence({Deploying(), Ready()}));
+        EXPECT_EQ(Record(calls.begin(), calls.begin() + 6), Sequence({Lines(R"(
+ProgramDirectory() -> "C:\\Tarnwick"
+AppendLog("正在部署...\r\n")
+Pause(1000)
+SameFile("C:\\Link\\recovery.img", "C:\\Tarnwick\\recovery.img") -> true)"),
+                                                                      Ready()}));
         EXPECT_EQ(std::count_if(calls.begin(), calls.end(),
                                 [](const std::string& call) {
                                     return call.starts_with("DeleteFile") ||
-                                           call.starts_with("RunCommand(\"cmd /c copy") ||
-                                           call.starts_with("RunCommand(\"cmd /c rename");
+                                           call.starts_with("RunCommand(\"cmd /c copy");
                                 }),
                   0);
         const std::string boot =
             R"(RunCommand("cmd /c fastboot boot recovery.img", true, 1) -> exit 0)";
         EXPECT_EQ(calls.back(), bootOnly ? boot : "Pause(1000)");
         EXPECT_EQ(host.files.at("recovery.img"), "mine");
-        EXPECT_EQ(w.通用对话框1.fileName, "Recovery.img");
+        EXPECT_EQ(w.通用对话框1.fileName, "recovery.img");
+    }
+}
+
+// A leftover work file that stays (here a folder of that name) or a failed copy ends either
+// flow before the phone is touched.
+TEST_F(ChosenImage, WithoutAFreshWorkFileNothingIsFlashedAndThePhoneIsNotRebooted) {
+    const Text copyPreset =
+        "cmd /c copy /y C:\\Tarnwick\\recovery\\find5_twrp_recovery.img recovery.img";
+    const Text copyChosen = "cmd /c copy /y C:\\img\\twrp.img recovery.img";
+    const Text failed = "文件准备失败!\r\n操作失败!\r\n";
+    for (const bool preset : {true, false}) {
+        for (const bool leftoverFolder : {true, false}) {
+            SCOPED_TRACE(std::string(preset ? "preset" : "chosen") +
+                         (leftoverFolder ? ", leftover folder" : ", failed copy"));
+            host.ClearCalls();
+            host.files = {{"C:\\Tarnwick\\recovery\\find5_twrp_recovery.img", "find5"}};
+            host.folders = leftoverFolder ? std::set<Text>{"recovery.img"} : std::set<Text>{};
+            host.commandResults = {{copyPreset, {true, 1}}, {copyChosen, {true, 1}}};
+            w.REC路径.setContent("C:\\img\\twrp.img");
+            if (preset) {
+                FlashPresetImage(w, host, PresetImage::Find5);
+            } else {
+                FlashChosenImage(w, host);
+            }
+
+            const Text copy = preset ? copyPreset : copyChosen;
+            EXPECT_EQ(
+                w.显示窗.content(),
+                "请勿断开手机连接...\r\n正在部署...\r\n" +
+                    (leftoverFolder ? failed : "命令执行失败(返回值1): " + copy + "\r\n" + failed));
+            EXPECT_EQ(host.calls().back(), R"(AppendLog("操作失败!\r\n"))");
+            EXPECT_EQ(std::count_if(host.calls().begin(), host.calls().end(),
+                                    [](const std::string& call) {
+                                        return call.starts_with("RunCommand") &&
+                                               call.find("copy") == std::string::npos;
+                                    }),
+                      0);
+        }
     }
 }
 

@@ -123,6 +123,19 @@ bool FakeHost::FileExists(const Text& path) {
     return exists;
 }
 
+bool FakeHost::PathExists(const Text& path) {
+    const bool exists = files.contains(path) || folders.contains(path);
+    calls_.push_back("PathExists(" + Quoted(path) + ") -> " + Flag(exists));
+    return exists;
+}
+
+bool FakeHost::SameFile(const Text& one, const Text& other) {
+    const bool same = (one == other && files.contains(one)) || sameFiles.contains({one, other}) ||
+                      sameFiles.contains({other, one});
+    calls_.push_back("SameFile(" + Quoted(one) + ", " + Quoted(other) + ") -> " + Flag(same));
+    return same;
+}
+
 bool FakeHost::OpenChooser(FileChooser& chooser) {
     const std::optional<Text> choice = TakeFront(chooserPaths, std::optional<Text>());
     std::string call = "ChooseFile(" + std::to_string(chooser.kind) + ", " +

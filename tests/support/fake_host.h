@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,9 @@ public:
     std::map<Text, std::function<void(FakeHost&)>> commandEffects;
     Text programDirectory = "C:\\Tarnwick";
     std::map<Text, Bytes> files;  // the file system, by path as given
+    std::set<Text> folders;       // folders of the file system, by path as given
+    // Pairs of paths that name one file, as links make them; a path always names itself.
+    std::set<std::pair<Text, Text>> sameFiles;
 
     // --- the record ---
     // One line per call, texts shown as UTF-8 in double quotes with \r, \n, \" and \\ escaped:
@@ -36,7 +40,8 @@ public:
     //   WriteFile("command.txt", "boot-recovery\n") -> true
     //   ChooseFile(0, "APK文件(*.apk)|*.apk", "") -> "C:\\x.apk"   (or -> cancelled)
     //   ReadFile("command.txt") -> "boot-recovery\n"     DeleteFile("recovery.img") -> false
-    //   FileExists("recovery.img") -> true
+    //   FileExists("recovery.img") -> true   PathExists("recovery.img") -> false
+    //   SameFile("C:\\img\\twrp.img", "C:\\Tarnwick\\recovery.img") -> false
     //   ProgramDirectory() -> "C:\\Tarnwick"   ChooseFolder("选择目录") -> ""   ShellOpen(4,
     //   "c:\\")
     const std::vector<std::string>& calls() const { return calls_; }
@@ -53,6 +58,8 @@ public:
     bool WriteFile(const Text& path, std::initializer_list<Bytes> parts) override;
     bool DeleteFile(const Text& path) override;
     bool FileExists(const Text& path) override;
+    bool PathExists(const Text& path) override;
+    bool SameFile(const Text& one, const Text& other) override;
     Text ChooseFolder(const Text& instruction,
                       std::optional<bool> includeFiles = std::nullopt) override;
     void ShellOpen(int verb, const Text& target, std::optional<Text> parameters = std::nullopt,

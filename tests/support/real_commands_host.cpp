@@ -36,4 +36,12 @@ bool RealCommandsHost::FileExists(const Text& path) {
     return tarnwick::FileExists(path);
 }
 
+bool RealCommandsHost::PathExists(const Text& path) {
+    return tarnwick::PathExists(path);
+}
+
+bool RealCommandsHost::SameFile(const Text& one, const Text& other) {
+    return tarnwick::SameFile(one, other);
+}
+
 }  // namespace tarnwick::testing

@@ -21,6 +21,8 @@ public:
     bool WriteFile(const Text& path, std::initializer_list<Bytes> parts) override;
     bool DeleteFile(const Text& path) override;
     bool FileExists(const Text& path) override;
+    bool PathExists(const Text& path) override;
+    bool SameFile(const Text& one, const Text& other) override;
 
 private:
     std::filesystem::path programFolder_;
