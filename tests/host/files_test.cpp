@@ -64,6 +64,23 @@ TEST_F(Files, ExistsOnlyForFiles) {
     EXPECT_FALSE(FileExists("Q:\\recovery.img"));
 }
 
+#ifndef _WIN32  // links and names that differ only in case
+TEST_F(Files, PathsTakenAndOneFileUnderTwoNames) {
+    folder_.Write("real/recovery.img", "image");
+    folder_.Write("real/Recovery.img", "other");
+    std::filesystem::create_directory_symlink(folder_ / "real", folder_ / "link");
+    std::filesystem::create_symlink(folder_ / "nothing", folder_ / "dangling");
+    EXPECT_TRUE(PathExists("real"));
+    EXPECT_TRUE(PathExists("dangling"));
+    EXPECT_FALSE(PathExists("missing.img"));
+    EXPECT_FALSE(PathExists(""));
+    EXPECT_TRUE(SameFile("link\\recovery.img", "real\\recovery.img"));
+    EXPECT_FALSE(SameFile("real\\Recovery.img", "real\\recovery.img"));
+    EXPECT_FALSE(SameFile("missing.img", "missing.img"));
+    EXPECT_FALSE(SameFile("", ""));
+}
+#endif
+
 TEST_F(Files, DrivePathsAndChineseNamesReachTheHomeFolder) {
     ScopedEnvironment home("HOME", folder_.path().string());
     EXPECT_FALSE(WriteWholeFile("C:\\备份\\恢复.img", {}));  // its folder does not exist yet
