@@ -6,6 +6,7 @@
 #include "app/wiring.h"
 #include "host/program_directory.h"
 #include "ui/qt_host.h"
+#include "ui/qt_start.h"
 
 namespace {
 
@@ -14,12 +15,10 @@ const tarnwick::Text kStartError = "运行时出错!\r\n\r\n错误信息：载�
 }  // namespace
 
 int main() {
-    // The program reads no command-line arguments: Qt sees only a program name.
-    int argc = 1;
-    char name[] = "tarnwick";
-    char* argv[] = {name, nullptr};
-    QApplication application(argc, argv);
+    tarnwick::ui::QtCommandLine commandLine;
+    QApplication application(commandLine.count, commandLine.values);
     QApplication::setQuitOnLastWindowClosed(false);  // the window manager decides
+    tarnwick::ui::LoadQtChineseTexts();
 
     tarnwick::ui::QtHost host;
     tarnwick::app::WindowManager windows(

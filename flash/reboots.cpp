@@ -15,8 +15,9 @@ void ConfirmAndRun(Host& host, const Text& question, const Text& commandLine) {
 }  // namespace
 
 void RebootToSystem(Host& host) {
-    // Both tools in one call: it reboots a phone in normal or in fastboot mode.
-    ConfirmAndRun(host, "确认重新启动?", "cmd /c adb reboot&fastboot reboot");
+    // fastboot runs only when adb could not reboot the phone, e.g. a phone in the bootloader,
+    // which adb does not see; after a successful adb reboot it would wait for a phone forever.
+    ConfirmAndRun(host, "确认重新启动?", "cmd /c adb reboot||fastboot reboot");
 }
 
 void RebootToRecovery(Host& host) {

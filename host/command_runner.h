@@ -1,5 +1,5 @@
 #pragma once
-// Runs a Windows-shaped command line ("cmd /c adb reboot&fastboot reboot", "NOpush.bat") and
+// Runs a Windows-shaped command line ("cmd /c adb reboot||fastboot reboot", "NOpush.bat") and
 // reports whether it could be started and the exit code of what ran. On Windows the line goes
 // to CreateProcessW unchanged; elsewhere a small built-in interpreter stands in for cmd.
 

@@ -3,11 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
-#include <QPointer>
 #include <QTimer>
-#include <memory>
-#include <utility>
-#include <vector>
 
 namespace tarnwick::ui {
 
@@ -15,8 +11,10 @@ namespace {
 
 constexpr int kProcessCheckMilliseconds = 10;
 
-bool IsUserInput(QEvent::Type type) {
-    switch (type) {
+// What the user does to the windows. A close request from the window system is spontaneous;
+// the program's own closes are not, and they go on.
+bool IsUserInput(const QEvent& event) {
+    switch (event.type()) {
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
         case QEvent::Shortcut:
@@ -34,49 +32,46 @@ bool IsUserInput(QEvent::Type type) {
         case QEvent::TabletMove:
         case QEvent::TabletRelease:
         case QEvent::InputMethod:
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
             return true;
+        case QEvent::Close:
+            return event.spontaneous();
         default:
             return false;
     }
 }
 
-// While it lives, every user input event that reaches any object of the application is held
-// back; afterwards the held events are posted again to their receivers, in their order.
-class InputHold : public QObject {
+// While it lives, every user input event that reaches any object of the application is
+// dropped: it reaches neither the window nor, later, anything else.
+class InputDrop : public QObject {
 public:
-    InputHold() { QCoreApplication::instance()->installEventFilter(this); }
+    InputDrop() { QCoreApplication::instance()->installEventFilter(this); }
+    ~InputDrop() override { QCoreApplication::instance()->removeEventFilter(this); }
 
-    ~InputHold() override {
-        QCoreApplication::instance()->removeEventFilter(this);
-        for (auto& [receiver, event] : held_) {
-            if (receiver) {
-                QCoreApplication::postEvent(receiver, event.release());
-            }
-        }
-    }
-
-    InputHold(const InputHold&) = delete;
-    InputHold& operator=(const InputHold&) = delete;
+    InputDrop(const InputDrop&) = delete;
+    InputDrop& operator=(const InputDrop&) = delete;
 
 protected:
-    bool eventFilter(QObject* receiver, QEvent* event) override {
-        if (!IsUserInput(event->type())) {
+    bool eventFilter(QObject* /*receiver*/, QEvent* event) override {
+        if (!IsUserInput(*event)) {
             return false;
         }
-        held_.emplace_back(receiver, std::unique_ptr<QEvent>(event->clone()));
-        event->accept();  // stops the event from travelling on to the parent widgets
+        // A dropped close request is refused; dropped input counts as handled, so that it
+        // does not travel on to the parent widgets.
+        event->setAccepted(event->type() != QEvent::Close);
         return true;
     }
-
-private:
-    std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> held_;
 };
 
 }  // namespace
 
 void RunWithoutInput(QEventLoop& loop) {
-    InputHold hold;
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    InputDrop drop;
+    loop.exec();
+    // What the window system queued before the wait ended was made during it.
+    QCoreApplication::processEvents();
 }
 
 void PauseWithoutInput(int milliseconds) {

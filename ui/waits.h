@@ -1,6 +1,7 @@
 #pragma once
 // The waits of the program: a pause or a running command blocks the handler while the windows
-// keep repainting but take no input. Input that arrives meanwhile is delivered afterwards.
+// keep repainting but take no input. Input that arrives meanwhile is dropped: a click held
+// back and delivered afterwards would run a phone operation a second time.
 //
 // Timers, repaints and posted events are served inside these waits. So a window must never be
 // closed by a posted event (a queued close, deleteLater): the handler that is waiting would
@@ -12,8 +13,9 @@
 
 namespace tarnwick::ui {
 
-// Runs the loop until it is quit. Input from the window system stays queued by Qt; input
-// events posted or sent meanwhile are held and posted again, in order, once the loop ends.
+// Runs the loop until it is quit. The user's mouse, wheel and key input and the user's close
+// requests that reach any window meanwhile are dropped, also those still queued when the loop
+// ends; everything else is served as usual.
 void RunWithoutInput(QEventLoop& loop);
 
 // Blocks for the given time; a negative time counts as 0.

@@ -34,14 +34,36 @@ CmdInterpreter::CmdInterpreter(fs::path programFolder, ProcessWait* wait)
     : programFolder_(std::move(programFolder)), wait_(wait) {}
 
 int CmdInterpreter::RunLine(const Text& line, OutputStreams streams, bool inBatchFile) {
-    const std::optional<std::vector<CmdCommand>> commands = ParseCmdLine(line);
+    const std::optional<CmdLine> commands = ParseCmdLine(line);
     if (!commands) {
         Say(streams.err, "The syntax of the command is incorrect.\r\n");
         return 1;
     }
     int exitCode = 0;
-    for (const CmdCommand& command : *commands) {
+    for (const OrChain& orChain : *commands) {
+        exitCode = RunOrChain(orChain, streams, inBatchFile);
+    }
+    return exitCode;
+}
+
+int CmdInterpreter::RunOrChain(const OrChain& chain, OutputStreams streams, bool inBatchFile) {
+    int exitCode = 0;
+    for (const AndChain& andChain : chain) {
+        exitCode = RunAndChain(andChain, streams, inBatchFile);
+        if (exitCode == 0) {
+            break;
+        }
+    }
+    return exitCode;
+}
+
+int CmdInterpreter::RunAndChain(const AndChain& chain, OutputStreams streams, bool inBatchFile) {
+    int exitCode = 0;
+    for (const CmdCommand& command : chain) {
         exitCode = RunCommand(command, streams, inBatchFile);
+        if (exitCode != 0) {
+            break;
+        }
     }
     return exitCode;
 }

@@ -15,8 +15,9 @@ class CmdInterpreter {
 public:
     CmdInterpreter(std::filesystem::path programFolder, ProcessWait* wait);
 
-    // Runs every command of the line, each after the previous one has ended, whatever its
-    // result. The exit code of the last one.
+    // Runs the commands of the line one after another: after "&" whatever came before, after
+    // "&&" only when it succeeded (exit code 0), after "||" only when it failed. The exit code
+    // of the last command run.
     int RunLine(const Text& line, OutputStreams streams = {}, bool inBatchFile = false);
 
     // Reads the whole batch file first (so that it may delete itself), then runs each of its
@@ -24,6 +25,8 @@ public:
     int RunBatchFile(const std::filesystem::path& file, OutputStreams streams = {});
 
 private:
+    int RunOrChain(const OrChain& chain, OutputStreams streams, bool inBatchFile);
+    int RunAndChain(const AndChain& chain, OutputStreams streams, bool inBatchFile);
     int RunCommand(const CmdCommand& command, OutputStreams streams, bool inBatchFile);
     int RunWords(const Text& command, OutputStreams streams, bool inBatchFile);
 

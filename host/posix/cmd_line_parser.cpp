@@ -17,13 +17,14 @@ bool HoldsSomething(std::string_view text) {
     return text.find_first_not_of(" \t") != std::string_view::npos;
 }
 
+// The operator that ends a command; the end of the line ends it like "&".
+enum class Joint { Sequence, And, Or };
+
 class LineScanner {
 public:
     explicit LineScanner(std::string_view line) : line_(line) {}
 
-    std::optional<std::vector<CmdCommand>> Commands() {
-        std::vector<CmdCommand> commands;
-        CmdCommand current;
+    std::optional<CmdLine> Commands() {
         std::string text;
         bool quoted = false;
         while (at_ < line_.size()) {
@@ -39,21 +40,24 @@ public:
                 if (at_ < line_.size()) {
                     AppendCharacter(text);
                 }
-            } else if (c == '&') {
-                Finish(current, text, commands);
-                ++at_;
+            } else if (const std::optional<Joint> joint = ReadJoint()) {
+                if (!Finish(text, *joint)) {
+                    return std::nullopt;
+                }
             } else if (StartsRedirection(text)) {
                 std::optional<Redirection> redirection = ReadRedirection();
                 if (!redirection) {
                     return std::nullopt;
                 }
-                current.redirections.push_back(std::move(*redirection));
+                current_.redirections.push_back(std::move(*redirection));
             } else {
                 AppendCharacter(text);
             }
         }
-        Finish(current, text, commands);
-        return commands;
+        if (!Finish(text, Joint::Sequence)) {
+            return std::nullopt;
+        }
+        return std::move(parsed_);
     }
 
 private:
@@ -114,22 +118,54 @@ private:
         at_ += length;
     }
 
-    static void Finish(CmdCommand& current, std::string& text, std::vector<CmdCommand>& commands) {
-        if (HoldsSomething(text) || !current.redirections.empty()) {
-            current.text = Text::FromBytes(std::move(text));
-            commands.push_back(std::move(current));
+    // "&", "&&" or "||" here, read.
+    std::optional<Joint> ReadJoint() {
+        const bool doubled = at_ + 1 < line_.size() && line_[at_ + 1] == line_[at_];
+        if (line_[at_] == '&') {
+            at_ += doubled ? 2 : 1;
+            return doubled ? Joint::And : Joint::Sequence;
         }
-        current = CmdCommand{};
+        if (line_[at_] == '|' && doubled) {
+            at_ += 2;
+            return Joint::Or;
+        }
+        return std::nullopt;
+    }
+
+    // Ends the command read so far at `joint`. False when "&&" or "||" has an empty side.
+    bool Finish(std::string& text, Joint joint) {
+        if (HoldsSomething(text) || !current_.redirections.empty()) {
+            current_.text = Text::FromBytes(std::move(text));
+            andChain_.push_back(std::move(current_));
+        } else if (joint != Joint::Sequence || before_ != Joint::Sequence) {
+            return false;
+        }
+        current_ = CmdCommand{};
         text.clear();
+        before_ = joint;
+        if (joint != Joint::And && !andChain_.empty()) {
+            orChain_.push_back(std::move(andChain_));
+            andChain_.clear();
+        }
+        if (joint == Joint::Sequence && !orChain_.empty()) {
+            parsed_.push_back(std::move(orChain_));
+            orChain_.clear();
+        }
+        return true;
     }
 
     std::string_view line_;
     std::size_t at_ = 0;
+    CmdCommand current_;
+    AndChain andChain_;
+    OrChain orChain_;
+    CmdLine parsed_;
+    Joint before_ = Joint::Sequence;  // the operator in front of the current command
 };
 
 }  // namespace
 
-std::optional<std::vector<CmdCommand>> ParseCmdLine(const Text& line) {
+std::optional<CmdLine> ParseCmdLine(const Text& line) {
     return LineScanner(line.bytes()).Commands();
 }
 

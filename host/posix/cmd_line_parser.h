@@ -1,6 +1,6 @@
 #pragma once
-// What the command interpreter makes of one line before it runs anything: the commands joined
-// with "&", each with its redirections taken out, in the order they were written.
+// What the command interpreter makes of one line before it runs anything: its commands, each with
+// its redirections taken out, grouped by the operators "&", "||" and "&&" that join them.
 
 #include <optional>
 #include <vector>
@@ -22,11 +22,18 @@ struct CmdCommand {
     std::vector<Redirection> redirections;
 };
 
-// The line after "cmd /c" (or a batch file's line), split at "&" outside double quotes.
-// "^" outside quotes makes the next character plain; ">", ">>", "1>", "2>", "2>>" and "2>&1"
-// outside quotes are redirections, with or without blanks around them. Commands that hold
-// nothing are left out. nullopt: a redirection without a target, which cmd refuses whole.
-std::optional<std::vector<CmdCommand>> ParseCmdLine(const Text& line);
+// cmd binds "&&" tightest, then "||", then "&" (Wine's cmd tests, checked against Windows, show
+// "a || b && c" as "a || (b && c)" and "a && b || c & d" as "((a && b) || c) & d").
+using AndChain = std::vector<CmdCommand>;  // "a && b": each runs only after a success
+using OrChain = std::vector<AndChain>;     // "a || b": each runs only after a failure
+using CmdLine = std::vector<OrChain>;      // "a & b": each runs whatever came before
+
+// The line after "cmd /c" (or a batch file's line), split at "&", "&&" and "||" outside double
+// quotes. "^" outside quotes makes the next character plain; ">", ">>", "1>", "2>", "2>>" and
+// "2>&1" outside quotes are redirections of the command they stand in, with or without blanks
+// around them. Commands around "&" that hold nothing are left out. nullopt: a line that cmd
+// refuses whole, for a redirection without a target or an empty side of "&&" or "||".
+std::optional<CmdLine> ParseCmdLine(const Text& line);
 
 // What "cmd" runs, given the text after the word "cmd": the rest after "/c" (or "/k"). When
 // that rest starts with a double quote, the quote and the last quote of the line are removed,

@@ -46,7 +46,7 @@ TEST_F(FlashWiring, NextRunsTheSelectedOperation) {
     EXPECT_EQ(host.calls(),
               (std::vector<std::string>{
                   R"(ShowMessage("确认重新启动?", 1, "请确认...") -> 0)",
-                  R"(RunCommand("cmd /c adb reboot&fastboot reboot", true, 1) -> exit 0)",
+                  R"(RunCommand("cmd /c adb reboot||fastboot reboot", true, 1) -> exit 0)",
               }));
 }
 

@@ -121,7 +121,7 @@ TEST(Reboots, EachAsksAndRunsItsCommandOnlyOnOk) {
         const char* command;
     };
     const Case cases[] = {
-        {RebootToSystem, "确认重新启动?", "cmd /c adb reboot&fastboot reboot"},
+        {RebootToSystem, "确认重新启动?", "cmd /c adb reboot||fastboot reboot"},
         {RebootToRecovery, "确认重启到Recovery?", "cmd /c adb reboot recovery"},
         {RebootToBootloader, "确认重启到重启到Fastboot?", "cmd /c adb reboot bootloader"},
     };
@@ -145,7 +145,7 @@ TEST_F(Dispatch, ARebootNeitherLogsNorShowsTheLogView) {
     RunSelectedOperation(w, host);
     EXPECT_EQ(host.calls(), Lines(R"(
 ShowMessage("确认重新启动?", 1, "请确认...") -> 0
-RunCommand("cmd /c adb reboot&fastboot reboot", true, 1) -> exit 0)"));
+RunCommand("cmd /c adb reboot||fastboot reboot", true, 1) -> exit 0)"));
     EXPECT_FALSE(w.显示框.visible());
     EXPECT_EQ(w.显示窗.content(), "earlier log");
 }

@@ -57,6 +57,27 @@ protected:
     RealCommandsHost real_{program_.path()};
 };
 
+TEST_F(FlashEndToEnd, TheRebootToTheSystemRunsFastbootOnlyWhenAdbFails) {
+    struct Case {
+        const char* adbExit;
+        const char* record;
+    };
+    const Case cases[] = {
+        {"exit 0\n", "[adb]\nreboot\n"},
+        {"exit 1\n", "[adb]\nreboot\n[fastboot]\nreboot\n"},  // no phone that adb sees
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.adbExit);
+        program_.Write("adb", FakeTool("adb", records_ / "record.txt") + c.adbExit, true);
+        fs::remove(records_ / "record.txt");
+        real_.messageResults = {0};
+
+        RunSelectedOperation(w, real_);  // the form as it opens: reboot to the system
+
+        EXPECT_EQ(Record(), c.record);
+    }
+}
+
 TEST_F(FlashEndToEnd, ThePresetImageIsFlashedAndTheWorkFileIsGone) {
     program_.Write("recovery/find5_twrp_recovery.img", "FIND5 IMAGE");
     program_.Write("recovery.img", "STALE");  // left by an interrupted run

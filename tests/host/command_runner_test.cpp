@@ -128,7 +128,7 @@ TEST_F(CommandRunnerTest, LinesWhoseProgramCannotBeFoundAreNotStarted) {
     EXPECT_EQ(Record(), "");
 }
 
-TEST_F(CommandRunnerTest, CommandsJoinedWithAmpersandRunInOrderAndTheLastGivesTheExitCode) {
+TEST_F(CommandRunnerTest, JoinedCommandsRunAsTheirOperatorsSayAndTheLastOneRunGivesTheExitCode) {
     struct Case {
         const char* line;
         CommandResult result;
@@ -151,6 +151,23 @@ TEST_F(CommandRunnerTest, CommandsJoinedWithAmpersandRunInOrderAndTheLastGivesTh
         {"adb exit=7", {true, 7}, "[adb]\nexit=7\n"},
         {"adb signal=TERM", {true, 128 + 15}, "[adb]\nsignal=TERM\n"},
         {"cmd /c adb signal=KILL", {true, 128 + 9}, "[adb]\nsignal=KILL\n"},
+        // "&&" runs the right side only after a success, "||" only after a failure.
+        {"cmd /c adb exit=1||fastboot exit=4", {true, 4}, "[adb]\nexit=1\n[fastboot]\nexit=4\n"},
+        {"cmd /c nosuchtool || fastboot x", {true, 0}, "[fastboot]\nx\n"},
+        {"cmd /c nosuchtool&&adb x", {true, 9009}, ""},
+        // "&&" binds tighter than "||", and "||" tighter than "&".
+        {"cmd /c adb a||adb b&&adb c", {true, 0}, "[adb]\na\n"},
+        {"cmd /c adb a exit=1||adb b exit=2&&adb c",
+         {true, 2},
+         "[adb]\na\nexit=1\n[adb]\nb\nexit=2\n"},
+        {"cmd /c adb a&&adb b exit=1||adb c&fastboot d exit=6",
+         {true, 6},
+         "[adb]\na\n[adb]\nb\nexit=1\n[adb]\nc\n[fastboot]\nd\nexit=6\n"},
+        // Inside quotes or after "^" the operators are plain characters.
+        {"cmd /c adb \"/x||y&&z\" /a^&^&b^|^|c", {true, 0}, "[adb]\n/x||y&&z\n/a&&b||c\n"},
+        // cmd refuses a line where "&&" or "||" lacks a side.
+        {"cmd /c adb a&&", {true, 1}, ""},
+        {"cmd /c || adb a", {true, 1}, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
@@ -229,6 +246,10 @@ TEST_F(CommandRunnerTest, RedirectionsSendOutputToFiles) {
         {"cmd /c adb err=again 2>> err.txt", "err.txt", "e\nagain\n"},
         {"cmd /c adb \"out=a > b\" > \"my log.txt\"", "my log.txt", "a > b\n"},
         {"cmd /c adb out=1 > twice.txt & adb out=2 >> twice.txt", "twice.txt", "1\n2\n"},
+        {"cmd /c adb out=a exit=1 > or.txt||fastboot out=b>>or.txt", "or.txt", "a\nb\n"},
+        {"cmd /c adb out=o err=e > and.txt 2>&1&&adb out=x>>and.txt", "and.txt", "o\ne\nx\n"},
+        // A command that does not run does not open its files either.
+        {"cmd /c adb out=kept > kept.txt||adb out=lost > kept.txt", "kept.txt", "kept\n"},
         {"cmd /c nosuchtool > missing.txt 2>&1", "missing.txt",
          "'nosuchtool' is not recognized as an internal or external command,\r\n"
          "operable program or batch file.\r\n"},

@@ -1,5 +1,6 @@
 // The five windows as the user first sees them, built from their real templates.
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -90,6 +91,27 @@ TEST_F(OpenedWindow, EveryWindowBuildsAtItsSize) {
         EXPECT_EQ(built.widget()->size(), QSize(source->width, source->height)) << source->title;
         EXPECT_EQ(built.widget()->windowTitle(), QString::fromUtf8(source->title));
     }
+}
+
+// A link shows its caption, or its address when it has none. Measured in the font the
+// program gives the control, each text leaves a tenth of its box free, room for the face
+// that stands in on the other platform.
+TEST_F(OpenedWindow, HomeWindowsLinkTextsFitTheirBoxes) {
+    const WindowTemplate& home = HomeWindowTemplate();
+    Build(home, false);
+    int links = 0;
+    for (const ControlRecord& record : home.controls) {
+        if (record.kind != ControlKind::Hyperlink) {
+            continue;
+        }
+        ++links;
+        const QWidget* link = window->control<Hyperlink>(record.name).widget();
+        const QString shown = QString::fromUtf8(*record.caption ? record.caption : record.address);
+        const int width = QFontMetrics(link->font()).horizontalAdvance(shown);
+        EXPECT_LE(width * 10, link->width() * 9)
+            << record.name << ": " << width << " of " << link->width();
+    }
+    EXPECT_EQ(links, 3);
 }
 
 }  // namespace

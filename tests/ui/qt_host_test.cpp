@@ -5,21 +5,27 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
+#include <QWindow>
 #include <filesystem>
 #include <functional>
 
+#include "host/command_runner.h"
 #include "tests/support/temp_folder.h"
 #include "tests/ui/qt_printers.h"
 #include "ui/qt_text.h"
@@ -60,6 +66,13 @@ void PressEscape(QWidget* widget) {
 
 // --- message boxes ---
 
+// The caption the platform shows: Qt captions a window whose title is empty with the
+// application's display name (its name unless one is set).
+QString PlatformCaption(const QWidget* window) {
+    return window->windowTitle().isEmpty() ? QGuiApplication::applicationDisplayName()
+                                           : window->windowTitle();
+}
+
 TEST(ShowMessageTest, TitleOmittedIsTheInfoCaptionAndGivenIsExact) {
     QtHost host;
     const struct {
@@ -73,7 +86,7 @@ TEST(ShowMessageTest, TitleOmittedIsTheInfoCaptionAndGivenIsExact) {
     for (const auto& c : cases) {
         QString caption = "unseen";
         WhenShown<QMessageBox>([&](QMessageBox* box) {
-            caption = box->windowTitle();
+            caption = PlatformCaption(box);
             box->close();
         });
         host.ShowMessage("内容", 0, c.title);
@@ -143,58 +156,96 @@ TEST(ShowMessageTest, StyleOneGivesOkOnlyForTheOkButton) {
 
 // --- waits ---
 
-// Counts the input it is given, in order.
-class InputTarget : public QWidget {
+// A window that counts what reaches it.
+class WaitWitness : public QWidget {
 public:
-    QString keys;
-    int clicks = 0;
+    int input = 0;
+    int paints = 0;
+    int closes = 0;
+    std::function<void()> painted;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override { keys += event->text(); }
-    void mousePressEvent(QMouseEvent*) override { ++clicks; }
+    void paintEvent(QPaintEvent*) override {
+        ++paints;
+        if (painted) {
+            painted();
+        }
+    }
+    void mousePressEvent(QMouseEvent*) override { ++input; }
+    void mouseReleaseEvent(QMouseEvent*) override { ++input; }
+    void keyPressEvent(QKeyEvent*) override { ++input; }
+    void closeEvent(QCloseEvent* event) override {
+        ++closes;
+        event->ignore();
+    }
 };
 
-void Click(QWidget* widget) {
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(1, 1), widget->mapToGlobal(QPointF(1, 1)),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
+// The user clicks, types and asks to close the window, through the window system and as
+// posted events; the program asks for a repaint and posts a close of its own.
+void ActDuringTheWait(WaitWitness& window) {
+    QWindow* handle = window.windowHandle();
+    QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::keyClick(handle, Qt::Key_A);
+    QCloseEvent userClose;
+    QSpontaneKeyEvent::setSpontaneous(&userClose);
+    QCoreApplication::instance()->notify(handle, &userClose);
+    QCoreApplication::postEvent(&window, new QMouseEvent(QEvent::MouseButtonPress, QPointF(5, 5),
+                                                         window.mapToGlobal(QPointF(5, 5)),
+                                                         Qt::LeftButton, Qt::LeftButton, {}));
+    QCoreApplication::postEvent(&window,
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_B, Qt::NoModifier, "b"));
+
+    window.update();
+    QCoreApplication::postEvent(&window, new QCloseEvent);
 }
 
-TEST(PauseTest, LastsItsTimeWhileTimersAndRepaintsGoOn) {
+TEST(WaitTest, UserInputIsDroppedWhileRepaintsAndTheProgramsOwnClosesGoOn) {
+    TempFolder program;
+    CurrentDirectory current{program.path()};
+    // The tool runs until the test lets it end, once the window has been repainted.
+    program.Write("tool", "#!/bin/sh\nwhile [ ! -e ended ]; do sleep 0.01; done\n", true);
     QtHost host;
-    bool timerServed = false;
-    QTimer::singleShot(0, [&] { timerServed = true; });
+    QtProcessWait processWait;
+    CommandRunner runner(program.path(), &processWait);
+    const struct {
+        const char* name;
+        std::function<void()> wait;
+    } waits[] = {
+        {"Pause", [&] { host.Pause(50); }},
+        {"RunCommand", [&] { EXPECT_TRUE(runner.Run("cmd /c tool", true, 1).Succeeded()); }},
+    };
+    for (const auto& wait : waits) {
+        fs::remove(program / "ended");
+        WaitWitness window;
+        window.show();
+        QCoreApplication::processEvents();
+        const int paintsBefore = window.paints;
+        QTimer::singleShot(0, [&] {
+            ActDuringTheWait(window);
+            window.painted = [&] { program.Write("ended", ""); };
+        });
+        wait.wait();
+        EXPECT_GT(window.paints, paintsBefore) << wait.name;
+        EXPECT_EQ(window.closes, 1) << wait.name;
+
+        QCoreApplication::processEvents();  // nothing was kept for afterwards
+        EXPECT_EQ(window.input, 0) << wait.name;
+        EXPECT_EQ(window.closes, 1) << wait.name;
+    }
+}
+
+TEST(WaitTest, APauseLastsItsTimeAndANegativeOneNone) {
+    QtHost host;
     QElapsedTimer clock;
     clock.start();
     host.Pause(3);
     EXPECT_GE(clock.nsecsElapsed(), 2'000'000);
-    EXPECT_TRUE(timerServed);
 
     host.Pause(-5);  // counts as 0
     host.Pause(0);
 }
 
-TEST(PauseTest, InputArrivingMeanwhileIsDeliveredAfterwardsInOrder) {
-    QtHost host;
-    InputTarget target;
-    target.show();
-    QCoreApplication::postEvent(&target,
-                                new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
-    QTimer::singleShot(0, [&] {
-        Click(&target);
-        QKeyEvent b(QEvent::KeyPress, Qt::Key_B, Qt::NoModifier, "b");
-        QApplication::sendEvent(&target, &b);
-    });
-    host.Pause(1);
-    EXPECT_EQ(target.keys, "");
-    EXPECT_EQ(target.clicks, 0);
-
-    QCoreApplication::processEvents();
-    EXPECT_EQ(target.keys, "ab");
-    EXPECT_EQ(target.clicks, 1);
-}
-
-TEST(ProcessWaitTest, ReturnsOnceTheProcessHasEnded) {
+TEST(WaitTest, AProcessWaitReturnsOnceTheProcessHasEnded) {
     QtProcessWait wait;
     int checks = 0;
     wait.Until([&] { return ++checks == 3; });
@@ -203,23 +254,6 @@ TEST(ProcessWaitTest, ReturnsOnceTheProcessHasEnded) {
     checks = 0;
     wait.Until([&] { return ++checks == 1; });  // ended already: no loop at all
     EXPECT_EQ(checks, 1);
-}
-
-TEST(ProcessWaitTest, HoldsInputUntilTheProcessHasEnded) {
-    QtProcessWait wait;
-    InputTarget target;
-    target.show();
-    int checks = 0;
-    // The first check comes before the wait; the second is inside it.
-    wait.Until([&] {
-        if (++checks == 2) {
-            Click(&target);
-        }
-        return checks == 3;
-    });
-    EXPECT_EQ(target.clicks, 0);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(target.clicks, 1);
 }
 
 // --- choosers ---
@@ -310,6 +344,38 @@ TEST_F(ChooserTest, ChooseFolderGivesTheProgramPathOrNothing) {
 
     WhenShown<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
     EXPECT_EQ(host_.ChooseFolder("选择目录"), "");
+}
+
+// Qt's own texts read Chinese after the start-up (the test program starts Qt as the program does).
+TEST_F(ChooserTest, TheDialogsAndTheirButtonsReadChinese) {
+    FileChooser open;
+    FileChooser save;
+    save.kind = FileChooser::Save;
+    const struct {
+        std::function<void()> choose;
+        QStringList texts;  // the caption, the file name's label and the buttons
+    } cases[] = {
+        {[&] { host_.ChooseOpenFile(open); }, {"打开", "文件名称(&N)：", "打开(&O)", "取消"}},
+        {[&] { host_.ChooseSaveFile(save); }, {"另存为", "文件名称(&N)：", "保存(&S)", "取消"}},
+        {[&] { host_.ChooseFolder("选择目录"); }, {"选择目录", "目录：", "选择(&C)", "取消"}},
+    };
+    for (const auto& c : cases) {
+        QStringList texts;
+        WhenShown<QFileDialog>([&](QFileDialog* dialog) {
+            texts.append(dialog->windowTitle());
+            if (auto* label = dialog->findChild<QLabel*>("fileNameLabel"); label != nullptr) {
+                texts.append(label->text());
+            }
+            if (auto* buttons = dialog->findChild<QDialogButtonBox*>(); buttons != nullptr) {
+                for (QAbstractButton* button : buttons->buttons()) {
+                    texts.append(button->text());
+                }
+            }
+            dialog->reject();
+        });
+        c.choose();
+        EXPECT_EQ(texts, c.texts);
+    }
 }
 
 // --- shell open ---

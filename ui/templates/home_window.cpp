@@ -17,24 +17,25 @@ const WindowTemplate& HomeWindowTemplate() {
         // One record per control, topmost first.
         // clang-format off
         .controls = {
-            // The feedback panel, hidden until 意见反馈 shows it.
+            // The feedback panel, hidden until 意见反馈 shows it. A link without a caption shows
+            // its address, which is short enough to fit its box in the program's fonts.
             {.name = "标签1", .kind = ControlKind::Label,
              .left = 30, .top = 273, .width = 152, .height = 16, .visible = false,
              .caption = "Tarnwick 开发组",
              .textColour = 0x008080, .backColour = 0xFFFFFF, .font = {"微软雅黑", 13}},
             {.name = "超级链接框3", .kind = ControlKind::Hyperlink,
              .left = 27, .top = 254, .width = 48, .height = 18, .visible = false,
-             .caption = "塔维克", .address = "https://tarnwick.example/community/author",
+             .caption = "塔维克", .address = "https://tw.example/u/tarnwick",
              .textColour = 0x008080, .backColour = 0xFFFFFF, .hoverColour = 0x0088FF,
              .font = {"微软雅黑", 13}},
             {.name = "超级链接框2", .kind = ControlKind::Hyperlink,
              .left = 20, .top = 290, .width = 144, .height = 16, .visible = false,
-             .address = "https://tarnwick.example",
+             .address = "https://tw.example",
              .textColour = 0x008080, .backColour = 0xFFFFFF, .hoverColour = 0x0088FF,
              .font = {"微软雅黑", 13}},
             {.name = "超级链接框1", .kind = ControlKind::Hyperlink,
              .left = 21, .top = 307, .width = 183, .height = 16, .visible = false,
-             .address = "https://tarnwick.example/blog",
+             .address = "https://weibo.example/tw",
              .textColour = 0x008080, .backColour = 0xFFFFFF, .hoverColour = 0x0088FF,
              .font = {"微软雅黑", 13}},
             {.name = "显示窗", .kind = ControlKind::EditBox,

@@ -1,0 +1,26 @@
+#pragma once
+// How the program starts Qt: with no program name, and with Qt's own texts in Simplified
+// Chinese. The window tests start Qt the same way.
+
+namespace tarnwick::ui {
+
+// The command line Qt is given: an empty program name and nothing else; the program reads no
+// arguments. Qt captions a window without a title with the application's name, which it takes
+// from the program name: without one, an empty message-box title stays empty on every
+// platform. It must outlive the application object.
+struct QtCommandLine {
+    QtCommandLine() = default;
+    QtCommandLine(const QtCommandLine&) = delete;
+    QtCommandLine& operator=(const QtCommandLine&) = delete;
+
+    int count = 1;
+    char name[1] = {};
+    char* values[2] = {name, nullptr};
+};
+
+// Loads Qt's Simplified Chinese translations, whatever the system's language, so that the
+// standard dialogs (file, save and folder choosers) and their buttons read Chinese. Call it
+// once the application object exists; false when no translation file was found.
+bool LoadQtChineseTexts();
+
+}  // namespace tarnwick::ui
