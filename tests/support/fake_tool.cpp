@@ -1,9 +1,6 @@
-// A stand-in for adb.exe, fastboot.exe and the other tools in the Windows tests: copied under
-// their names, it appends "[label]" and then its arguments, one per line in UTF-8, to the file
-// that TARNWICK_FAKE_RECORD names. The label is its own name without ".exe", or the text of a
-// "<name>.label" file beside it. Some arguments also make it act:
-// exit=N (exit code), out=TEXT (stdout), err=TEXT (stderr), show (records the show state that
-// its start-up information asked for, e.g. "show=0 flag=1").
+// fake_tool.exe: the fake tool of the Windows tests (see fake_tools.h), copied under the names
+// of the tools. Its label is its own name without ".exe", or the text of a "<name>.label" file
+// beside it.
 #include <windows.h>
 
 #include <cstdio>
