@@ -7,6 +7,7 @@
 #include "host/paths.h"
 #include "tests/flash/flash_window_test.h"
 #include "tests/support/real_commands_host.h"
+#include "tests/support/recording_tool.h"
 #include "tests/support/temp_folder.h"
 
 namespace tarnwick::flash::testing {
@@ -15,30 +16,15 @@ namespace {
 namespace fs = std::filesystem;
 using ::tarnwick::testing::CurrentDirectory;
 using ::tarnwick::testing::RealCommandsHost;
+using ::tarnwick::testing::RecordingTool;
 using ::tarnwick::testing::ScopedEnvironment;
 using ::tarnwick::testing::TempFolder;
-
-// "[tool]", then each argument on its own line, followed by <<content>> when it names a file.
-std::string FakeTool(const std::string& name, const fs::path& record) {
-    return "#!/bin/sh\n"
-           "record='" +
-           record.string() +
-           "'\n"
-           "echo '[" +
-           name +
-           "]' >> \"$record\"\n"
-           "for a in \"$@\"; do\n"
-           "  printf '%s\\n' \"$a\" >> \"$record\"\n"
-           "  if [ -f \"$a\" ]; then printf '<<' >> \"$record\"; cat \"$a\" >> \"$record\"; "
-           "printf '>>\\n' >> \"$record\"; fi\n"
-           "done\n";
-}
 
 class FlashEndToEnd : public FlashWindowTest {
 protected:
     FlashEndToEnd() {
-        program_.Write("adb", FakeTool("adb", records_ / "record.txt"), true);
-        program_.Write("fastboot", FakeTool("fastboot", records_ / "record.txt"), true);
+        program_.Write("adb", RecordingTool("adb", records_ / "record.txt"), true);
+        program_.Write("fastboot", RecordingTool("fastboot", records_ / "record.txt"), true);
         real_.messageResults = {0, 0};
     }
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,7 @@ public:
     std::map<Text, std::function<void(FakeHost&)>> commandEffects;
     Text programDirectory = "C:\\Tarnwick";
     std::map<Text, Bytes> files;  // the file system, by path as given
+    std::set<Text> unwritable;    // paths that WriteFile fails on, besides the empty one
 
     // --- the record ---
     // One line per call, texts shown as UTF-8 in double quotes with \r, \n, \" and \\ escaped:
