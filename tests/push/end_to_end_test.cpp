@@ -1,0 +1,97 @@
+// The push mode with the real command runner and real files: a fake adb in a temporary
+// program folder records what it receives, with the content of every argument that names a
+// file; the batch files run line by line and delete themselves.
+#include <string>
+
+#include "host/paths.h"
+#include "push/push_dispatch.h"
+#include "tests/push/push_window_test.h"
+#include "tests/support/real_commands_host.h"
+#include "tests/support/recording_tool.h"
+#include "tests/support/temp_folder.h"
+
+namespace tarnwick::push::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using ::tarnwick::testing::CurrentDirectory;
+using ::tarnwick::testing::RealCommandsHost;
+using ::tarnwick::testing::RecordingTool;
+using ::tarnwick::testing::ScopedEnvironment;
+using ::tarnwick::testing::TempFolder;
+
+class PushEndToEnd : public PushWindowTest {
+protected:
+    PushEndToEnd() {
+        program_.Write("adb", RecordingTool("adb", records_ / "record.txt"), true);
+        user_.Write("my apps/Foo.apk", "APK");
+    }
+
+    std::string Record() const { return records_.Read("record.txt"); }
+    std::string Apk() const { return (user_ / "my apps" / "Foo.apk").string(); }
+
+    TempFolder program_;  // the program folder and the current directory
+    TempFolder records_;
+    TempFolder home_;  // drive C:, so that the temporary folders lie on drive Z:
+    TempFolder user_;  // the user's own files
+    ScopedEnvironment homeVariable_{"HOME", home_.path().string()};
+    CurrentDirectory current_{program_.path()};
+    RealCommandsHost real_{program_.path()};
+};
+
+TEST_F(PushEndToEnd, TheMemoryCardPushHandsAdbTheFileAndTheDirectory) {
+    Select(w.SD单选框);
+    w.SD编辑框1.setContent(ProgramPath(user_ / "my apps" / "Foo.apk"));
+    w.SD编辑框.setContent("/sdcard/My Apps/");
+
+    RunSelectedPush(w, real_);
+
+    EXPECT_EQ(Record(), "[adb]\npush\n" + Apk() + "\n<<APK>>\n/sdcard/My Apps/\n");
+    EXPECT_TRUE(w.信息显示窗.content().bytes().ends_with(
+        Text("等待手机连接...\r\n操作已经完成...").bytes()));
+}
+
+TEST_F(PushEndToEnd, EachSystemPushRunsItsBatchFileInOrderAndTheFileDeletesItself) {
+    struct Case {
+        bool noroot;
+        const char* batch;
+        std::string record;
+        Text lastLog;
+    };
+    const std::string su = "[adb]\nshell\nsu\n-c\n";
+    const Case cases[] = {
+        {true, "NOpush.bat",
+         "[adb]\nkill-server\n[adb]\nstart-server\n[adb]\ndevices\n[adb]\nreboot\nrecovery\n"
+         "[adb]\nshell\nmount -orw -text4 /dev/block/platform/msm_sdcc.1/by-name/system /system\n"
+         "[adb]\nshell\nmount -orw -text4 /dev/block/platform/msm_sdcc.1/by-name/userdata /data\n"
+         "[adb]\npush\n" +
+             Apk() + "\n<<APK>>\n/system/app/Foo.apk\n" + su + "chmod\n644\n/system/app/Foo.apk\n" +
+             su + "chown\n0.0\n/system/app/Foo.apk\n",
+         "操作已经完成..."},
+        {false, "syspush.bat",
+         "[adb]\npush\n" + Apk() + "\n<<APK>>\n/data/local/tmp/Foo.apk\n" + su +
+             "mount\n-o\nremount,rw\n-t\next4\n/system\n/system\n" + su +
+             "mount\n-o\nremount,rw\n-t\next4\n/data\n/data\n" + su +
+             "cp\n/data/local/tmp/Foo.apk\n/system/app/\n" + su +
+             "chmod\n644\n/system/app/Foo.apk\n" + su + "chown\n0.0\n/system/app/Foo.apk\n" +
+             "[adb]\nshell\nrm\n-f\n/data/local/tmp/Foo.apk\n",
+         "操作已完成..."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.batch);
+        records_.Write("record.txt", "");
+        Select(w.SYS单选框);
+        w.NOROOT.setChecked(c.noroot);
+        w.SYS编辑框1.setContent(ProgramPath(user_ / "my apps" / "Foo.apk"));
+
+        RunSelectedPush(w, real_);
+
+        EXPECT_EQ(Record(), c.record);
+        EXPECT_FALSE(fs::exists(program_ / c.batch));
+        EXPECT_TRUE(w.信息显示窗.content().bytes().ends_with(c.lastLog.bytes()));
+        EXPECT_EQ(w.通用对话框1.fileName, "Foo.apk");
+    }
+}
+
+}  // namespace
+}  // namespace tarnwick::push::testing
