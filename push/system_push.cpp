@@ -51,14 +51,18 @@ bool WriteBatch(ui::PushWindow& w, Host& host, const SystemPush& push, const Bat
 }
 
 // The user's last word before the transfer; Cancel removes the batch file unrun.
-bool ConfirmAndRunBatch(Host& host, const Text& question, const BatchFile& batch) {
-    if (host.ShowMessage(question, 1, "警告!") != MessageOk) {
+void ConfirmAndRunBatch(ui::PushWindow& w, Host& host, const Text& heading, const BatchFile& batch,
+                        const Text& doneLine) {
+    if (host.ShowMessage(heading + "\r\n\r\n请点击 [确定] 开始文件传输!\r\n\r\n"
+                                   "请注意此操作有可能导致系统崩溃!",
+                         1, "警告!") != MessageOk) {
         host.ShowMessage("操作已取消!", 0, "警告!");
         host.DeleteFile(batch.name);
-        return false;
+        return;
     }
     Run(host, batch.name);  // the batch file deletes itself at its end
-    return true;
+    Log(w, host, doneLine);
+    host.Pause(1000);
 }
 
 }  // namespace
@@ -85,13 +89,7 @@ void PushIntoSystemThroughRecovery(ui::PushWindow& w, Host& host) {
     if (!WriteBatch(w, host, *push, batch)) {
         return;
     }
-    if (ConfirmAndRunBatch(host,
-                           "操作部署完成!.\r\n\r\n请点击 [确定] 开始文件传输!\r\n\r\n"
-                           "请注意此操作有可能导致系统崩溃!",
-                           batch)) {
-        Log(w, host, "操作已经完成...");
-        host.Pause(1000);
-    }
+    ConfirmAndRunBatch(w, host, "操作部署完成!.", batch, "操作已经完成...");
 }
 
 void PushIntoSystemWithRoot(ui::PushWindow& w, Host& host) {
@@ -110,13 +108,7 @@ void PushIntoSystemWithRoot(ui::PushWindow& w, Host& host) {
     host.Pause(1000);
     Log(w, host, "请在手机上授予ROOT权限...\r\n");  // the only prompt for the root grant
     host.Pause(1000);
-    if (ConfirmAndRunBatch(host,
-                           "部署已完成...\r\n\r\n请点击 [确定] 开始文件传输!\r\n\r\n"
-                           "请注意此操作有可能导致系统崩溃!",
-                           batch)) {
-        Log(w, host, "操作已完成...");
-        host.Pause(1000);
-    }
+    ConfirmAndRunBatch(w, host, "部署已完成...", batch, "操作已完成...");
 }
 
 }  // namespace tarnwick::push

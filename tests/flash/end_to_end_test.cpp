@@ -6,37 +6,28 @@
 #include "flash/flash_dispatch.h"
 #include "host/paths.h"
 #include "tests/flash/flash_window_test.h"
-#include "tests/support/real_commands_host.h"
-#include "tests/support/recording_tool.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/tool_sandbox.h"
 
 namespace tarnwick::flash::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using ::tarnwick::testing::CurrentDirectory;
 using ::tarnwick::testing::RealCommandsHost;
-using ::tarnwick::testing::RecordingTool;
 using ::tarnwick::testing::ScopedEnvironment;
 using ::tarnwick::testing::TempFolder;
+using ::tarnwick::testing::ToolSandbox;
 
 class FlashEndToEnd : public FlashWindowTest {
 protected:
-    FlashEndToEnd() {
-        program_.Write("adb", RecordingTool("adb", records_ / "record.txt"), true);
-        program_.Write("fastboot", RecordingTool("fastboot", records_ / "record.txt"), true);
-        real_.messageResults = {0, 0};
-    }
+    FlashEndToEnd() { real_.messageResults = {0, 0}; }
 
-    std::string Record() const { return records_.Read("record.txt"); }
+    std::string Record() const { return sandbox_.Record(); }
 
-    TempFolder program_;  // the program folder and the current directory
-    TempFolder records_;
-    TempFolder home_;  // drive C:, so that the temporary folders lie on drive Z:
-    TempFolder user_;  // the user's own files
-    ScopedEnvironment homeVariable_{"HOME", home_.path().string()};
-    CurrentDirectory current_{program_.path()};
-    RealCommandsHost real_{program_.path()};
+    ToolSandbox sandbox_{"adb", "fastboot"};
+    TempFolder& program_ = sandbox_.program;
+    TempFolder& records_ = sandbox_.records;
+    TempFolder& user_ = sandbox_.user;
+    RealCommandsHost& real_ = sandbox_.host;
 };
 
 TEST_F(FlashEndToEnd, ThePresetImageIsFlashedAndTheWorkFileIsGone) {

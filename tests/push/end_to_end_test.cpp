@@ -6,47 +6,32 @@
 #include "host/paths.h"
 #include "push/push_dispatch.h"
 #include "tests/push/push_window_test.h"
-#include "tests/support/real_commands_host.h"
-#include "tests/support/recording_tool.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/tool_sandbox.h"
 
 namespace tarnwick::push::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using ::tarnwick::testing::CurrentDirectory;
-using ::tarnwick::testing::RealCommandsHost;
-using ::tarnwick::testing::RecordingTool;
-using ::tarnwick::testing::ScopedEnvironment;
-using ::tarnwick::testing::TempFolder;
+using ::tarnwick::testing::ToolSandbox;
 
 class PushEndToEnd : public PushWindowTest {
 protected:
-    PushEndToEnd() {
-        program_.Write("adb", RecordingTool("adb", records_ / "record.txt"), true);
-        user_.Write("my apps/Foo.apk", "APK");
-    }
+    PushEndToEnd() { sandbox_.user.Write("my apps/Foo.apk", "APK"); }
 
-    std::string Record() const { return records_.Read("record.txt"); }
-    std::string Apk() const { return (user_ / "my apps" / "Foo.apk").string(); }
+    std::string Apk() const { return (sandbox_.user / "my apps" / "Foo.apk").string(); }
+    Text ApkPath() const { return ProgramPath(sandbox_.user / "my apps" / "Foo.apk"); }
 
-    TempFolder program_;  // the program folder and the current directory
-    TempFolder records_;
-    TempFolder home_;  // drive C:, so that the temporary folders lie on drive Z:
-    TempFolder user_;  // the user's own files
-    ScopedEnvironment homeVariable_{"HOME", home_.path().string()};
-    CurrentDirectory current_{program_.path()};
-    RealCommandsHost real_{program_.path()};
+    ToolSandbox sandbox_{"adb"};
 };
 
 TEST_F(PushEndToEnd, TheMemoryCardPushHandsAdbTheFileAndTheDirectory) {
     Select(w.SD单选框);
-    w.SD编辑框1.setContent(ProgramPath(user_ / "my apps" / "Foo.apk"));
+    w.SD编辑框1.setContent(ApkPath());
     w.SD编辑框.setContent("/sdcard/My Apps/");
 
-    RunSelectedPush(w, real_);
+    RunSelectedPush(w, sandbox_.host);
 
-    EXPECT_EQ(Record(), "[adb]\npush\n" + Apk() + "\n<<APK>>\n/sdcard/My Apps/\n");
+    EXPECT_EQ(sandbox_.Record(), "[adb]\npush\n" + Apk() + "\n<<APK>>\n/sdcard/My Apps/\n");
     EXPECT_TRUE(LogEndsWith("等待手机连接...\r\n操作已经完成..."));
 }
 
@@ -78,15 +63,15 @@ TEST_F(PushEndToEnd, EachSystemPushRunsItsBatchFileInOrderAndTheFileDeletesItsel
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.batch);
-        records_.Write("record.txt", "");
+        sandbox_.records.Write("record.txt", "");
         Select(w.SYS单选框);
         w.NOROOT.setChecked(c.noroot);
-        w.SYS编辑框1.setContent(ProgramPath(user_ / "my apps" / "Foo.apk"));
+        w.SYS编辑框1.setContent(ApkPath());
 
-        RunSelectedPush(w, real_);
+        RunSelectedPush(w, sandbox_.host);
 
-        EXPECT_EQ(Record(), c.record);
-        EXPECT_FALSE(fs::exists(program_ / c.batch));
+        EXPECT_EQ(sandbox_.Record(), c.record);
+        EXPECT_FALSE(fs::exists(sandbox_.program / c.batch));
         EXPECT_TRUE(LogEndsWith(c.lastLog));
         EXPECT_EQ(w.通用对话框1.fileName, "Foo.apk");
     }

@@ -1,6 +1,8 @@
-#include "tests/support/recording_tool.h"
+#include "tests/support/tool_sandbox.h"
 
 namespace tarnwick::testing {
+
+namespace {
 
 std::string RecordingTool(const std::string& name, const std::filesystem::path& record) {
     return "#!/bin/sh\n"
@@ -15,6 +17,14 @@ std::string RecordingTool(const std::string& name, const std::filesystem::path& 
            "  if [ -f \"$a\" ]; then printf '<<' >> \"$record\"; cat \"$a\" >> \"$record\"; "
            "printf '>>\\n' >> \"$record\"; fi\n"
            "done\n";
+}
+
+}  // namespace
+
+ToolSandbox::ToolSandbox(std::initializer_list<std::string> tools) {
+    for (const std::string& tool : tools) {
+        program.Write(tool, RecordingTool(tool, records / "record.txt"), true);
+    }
 }
 
 }  // namespace tarnwick::testing
