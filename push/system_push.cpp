@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "host/bare_file_name.h"
-#include "host/command_paths.h"
 #include "push/push_steps.h"
 #include "push/system_batches.h"
 #include "steps/countdown.h"
