@@ -3,6 +3,8 @@
 #include "app/navigation.h"
 #include "flash/family_selection.h"
 #include "flash/flash_dispatch.h"
+#include "push/push_dispatch.h"
+#include "push/push_selection.h"
 #include "ui/compile_window.h"
 #include "ui/flash_window.h"
 #include "ui/home_window.h"
@@ -31,8 +33,16 @@ void WireHome(WindowManager& windows, ui::Window& window) {
     // 破解模式 reacts under the pointer and does nothing.
 }
 
-void WirePush(WindowManager& windows, ui::Window& window) {
+void WirePush(WindowManager& windows, ui::Window& window, Host& host) {
     ui::PushWindow push(window);
+    push.APK单选框.onClick = Handler(windows, [push]() mutable { push::SelectApkInstall(push); });
+    push.SD单选框.onClick =
+        Handler(windows, [push, &host]() mutable { push::SelectCardPush(push, host); });
+    push.SYS单选框.onClick =
+        Handler(windows, [push, &host]() mutable { push::SelectSystemPush(push, host); });
+    push.推送服务下一步.onClick =
+        Handler(windows, [push, &host]() mutable { push::RunSelectedPush(push, host); });
+    push.信息窗口返回.onClick = Handler(windows, [push]() mutable { push::ReturnToForm(push); });
     push.推送服务返回.onClick =
         Handler(windows, [&windows] { ReturnHome(windows, WindowKind::Push); });
     push.关闭.onClick = Handler(windows, [&windows] { windows.ExitProgram(0); });
@@ -82,7 +92,7 @@ WindowManager::Setup WireWindows(Host& host) {
             case WindowKind::Home:
                 return WireHome(windows, window);
             case WindowKind::Push:
-                return WirePush(windows, window);
+                return WirePush(windows, window, host);
             case WindowKind::Flash:
                 return WireFlash(windows, window, host);
             case WindowKind::Compile:

@@ -1,5 +1,7 @@
 #include "flash/flash_steps.h"
 
+#include "steps/countdown.h"
+
 namespace tarnwick::flash {
 
 void StartFlashLog(ui::FlashWindow& w) {
@@ -12,16 +14,7 @@ void Log(ui::FlashWindow& w, Host& host, const Text& text) {
 }
 
 void DotCountdown(ui::FlashWindow& w, Host& host, int milliseconds) {
-    Log(w, host, "请稍等...\r\n");
-    host.Pause(milliseconds);
-    Log(w, host, " . ");
-    host.Pause(milliseconds);
-    for (int dot = 0; dot < 10; ++dot) {
-        Log(w, host, ". ");
-        host.Pause(milliseconds);
-    }
-    Log(w, host, ". \r\n");
-    host.Pause(milliseconds);
+    ::tarnwick::DotCountdown(w.显示窗, host, "请稍等...\r\n", milliseconds);
 }
 
 }  // namespace tarnwick::flash

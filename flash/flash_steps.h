@@ -12,8 +12,7 @@ namespace tarnwick::flash {
 void StartFlashLog(ui::FlashWindow& w);
 void Log(ui::FlashWindow& w, Host& host, const Text& text);
 
-// Waits twelve pauses of `milliseconds` while a line of dots grows in the log, plus one
-// before it; the phone is never asked whether it is ready.
+// The countdown (steps/countdown.h) under the heading "请稍等...".
 void DotCountdown(ui::FlashWindow& w, Host& host, int milliseconds);
 
 }  // namespace tarnwick::flash

@@ -22,6 +22,10 @@ bool AnyOneByteCharacter(const Text& text, Test test) {
     return false;
 }
 
+bool IsControlCharacter(unsigned char byte) {
+    return byte < 0x20 || byte == 0x7F;
+}
+
 }  // namespace
 
 Text CommandLinePath(const Text& path) {
@@ -34,7 +38,15 @@ Text CommandLinePath(const Text& path) {
 
 bool CanPassOnCommandLine(const Text& path) {
     return !AnyOneByteCharacter(path, [](unsigned char byte) {
-        return byte == '"' || byte == '%' || byte < 0x20 || byte == 0x7F;
+        return byte == '"' || byte == '%' || IsControlCharacter(byte);
+    });
+}
+
+bool CanPassToPhoneShell(const Text& name) {
+    constexpr std::string_view kShellCharacters = " ;&|$()<>\"'\\*?[]%^`";
+    return !AnyOneByteCharacter(name, [&](unsigned char byte) {
+        return IsControlCharacter(byte) ||
+               kShellCharacters.find(static_cast<char>(byte)) != std::string_view::npos;
     });
 }
 

@@ -14,4 +14,9 @@ Text CommandLinePath(const Text& path);
 // False when the path holds a double quote, a % or a control character.
 bool CanPassOnCommandLine(const Text& path);
 
+// A name that goes unquoted into a batch-file line and into an "adb shell" line, which the
+// phone's shell splits again: false when it holds a blank or one of ; & | $ ( ) < > " ' \ * ?
+// [ ] % ^ ` or a control character. An old phone's "adb shell" cannot pass such names safely.
+bool CanPassToPhoneShell(const Text& name);
+
 }  // namespace tarnwick

@@ -19,13 +19,25 @@ bool CheckChosenPath(Host& host, const Text& path, const Text& extension,
     return true;
 }
 
-bool CheckCommandLinePaths(Host& host, std::initializer_list<Text> paths) {
-    if (std::all_of(paths.begin(), paths.end(), CanPassOnCommandLine)) {
+namespace {
+
+bool CheckAll(Host& host, std::initializer_list<Text> texts, bool (*canPass)(const Text&)) {
+    if (std::all_of(texts.begin(), texts.end(), canPass)) {
         return true;
     }
     host.ShowMessage("文件路径中含有不支持的字符!\r\n\r\n请重新选择文件,并保证其路径完整!", 0,
                      "警告!");
     return false;
+}
+
+}  // namespace
+
+bool CheckCommandLinePaths(Host& host, std::initializer_list<Text> paths) {
+    return CheckAll(host, paths, CanPassOnCommandLine);
+}
+
+bool CheckPhoneShellNames(Host& host, std::initializer_list<Text> names) {
+    return CheckAll(host, names, CanPassToPhoneShell);
 }
 
 }  // namespace tarnwick

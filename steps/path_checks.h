@@ -16,4 +16,8 @@ bool CheckChosenPath(Host& host, const Text& path, const Text& extension,
 // character.
 bool CheckCommandLinePaths(Host& host, std::initializer_list<Text> paths);
 
+// Every name can go unquoted into a batch-file line and the phone's shell
+// (CanPassToPhoneShell); the warning is the one of CheckCommandLinePaths.
+bool CheckPhoneShellNames(Host& host, std::initializer_list<Text> names);
+
 }  // namespace tarnwick

@@ -10,51 +10,29 @@
 #include "flash/recovery_flash.h"
 #include "host/paths.h"
 #include "tests/flash/flash_window_test.h"
-#include "tests/support/real_commands_host.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/tool_sandbox.h"
 
 namespace tarnwick::flash::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using ::tarnwick::testing::CurrentDirectory;
 using ::tarnwick::testing::RealCommandsHost;
 using ::tarnwick::testing::ScopedEnvironment;
 using ::tarnwick::testing::TempFolder;
-
-// "[tool]", then each argument on its own line, followed by <<content>> when it names a file.
-std::string FakeTool(const std::string& name, const fs::path& record) {
-    return "#!/bin/sh\n"
-           "record='" +
-           record.string() +
-           "'\n"
-           "echo '[" +
-           name +
-           "]' >> \"$record\"\n"
-           "for a in \"$@\"; do\n"
-           "  printf '%s\\n' \"$a\" >> \"$record\"\n"
-           "  if [ -f \"$a\" ]; then printf '<<' >> \"$record\"; cat \"$a\" >> \"$record\"; "
-           "printf '>>\\n' >> \"$record\"; fi\n"
-           "done\n";
-}
+using ::tarnwick::testing::ToolSandbox;
 
 class FlashEndToEnd : public FlashWindowTest {
 protected:
-    FlashEndToEnd() {
-        program_.Write("adb", FakeTool("adb", records_ / "record.txt"), true);
-        program_.Write("fastboot", FakeTool("fastboot", records_ / "record.txt"), true);
-        real_.messageResults = {0, 0};
-    }
+    FlashEndToEnd() { real_.messageResults = {0, 0}; }
 
-    std::string Record() const { return records_.Read("record.txt"); }
+    std::string Record() const { return sandbox_.Record(); }
 
-    TempFolder program_;  // the program folder and the current directory
-    TempFolder records_;
-    TempFolder home_;  // drive C:, so that the temporary folders lie on drive Z:
-    TempFolder user_;  // the user's own files
-    ScopedEnvironment homeVariable_{"HOME", home_.path().string()};
-    CurrentDirectory current_{program_.path()};
-    RealCommandsHost real_{program_.path()};
+    ToolSandbox sandbox_{"adb", "fastboot"};
+    TempFolder& program_ = sandbox_.program;
+    TempFolder& records_ = sandbox_.records;
+    TempFolder& home_ = sandbox_.home;
+    TempFolder& user_ = sandbox_.user;
+    RealCommandsHost& real_ = sandbox_.host;
 };
 
 TEST_F(FlashEndToEnd, TheRebootToTheSystemRunsFastbootOnlyWhenAdbFails) {
@@ -68,7 +46,7 @@ TEST_F(FlashEndToEnd, TheRebootToTheSystemRunsFastbootOnlyWhenAdbFails) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.adbExit);
-        program_.Write("adb", FakeTool("adb", records_ / "record.txt") + c.adbExit, true);
+        sandbox_.WriteTool("adb", c.adbExit);
         fs::remove(records_ / "record.txt");
         real_.messageResults = {0};
 

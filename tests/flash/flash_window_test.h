@@ -7,25 +7,23 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <memory>
-#include <string>
-#include <string_view>
-#include <vector>
 
+#include "tests/support/call_record.h"
 #include "tests/support/fake_host.h"
 #include "ui/flash_window.h"
 #include "ui/templates.h"
 
 namespace tarnwick::flash::testing {
 
-using Record = std::vector<std::string>;
+using ::tarnwick::testing::Lines;
+using ::tarnwick::testing::Record;
+using ::tarnwick::testing::Sequence;
 
-// The lines of a raw string literal, without the line break that follows its opening.
-Record Lines(std::string_view lines);
-// What DotCountdown records with that pause: 13 lines appended, each followed by its pause.
-Record Countdown(int milliseconds);
-Record Sequence(std::initializer_list<Record> parts);
+// What the flash mode's DotCountdown records with that pause.
+inline Record Countdown(int milliseconds) {
+    return ::tarnwick::testing::Countdown("请稍等...\r\n", milliseconds);
+}
 
 class FlashWindowTest : public ::testing::Test {
 protected:

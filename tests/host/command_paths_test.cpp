@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+
 namespace tarnwick {
 namespace {
 
@@ -55,6 +58,19 @@ TEST(CanPassOnCommandLine, RefusesQuotesPercentSignsAndControlCharacters) {
                              "C:\\a\tb.img", "C:\\a\nb.img", "C:\\a\x7F.img", "C:\\a\rb.img"}) {
         SCOPED_TRACE(path);
         EXPECT_FALSE(CanPassOnCommandLine(path));
+    }
+}
+
+TEST(CanPassToPhoneShell, RefusesEachCharacterThatTheBatchFileOrThePhonesShellActsOn) {
+    for (const char* name :
+         {"Foo.apk", "my-app_1.0+x,y=z@2.apk", "/system/app/", "/system/app", "应用.apk", ""}) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(CanPassToPhoneShell(name));
+    }
+    EXPECT_TRUE(CanPassToPhoneShell(Text::FromBytes("\x81|\x81\\.apk")));  // trail bytes
+    for (const char special : std::string_view(" ;&|$()<>\"'\\*?[]%^`\t\n\r\x01\x7F")) {
+        SCOPED_TRACE(static_cast<int>(special));
+        EXPECT_FALSE(CanPassToPhoneShell(Text::FromBytes(std::string("a") + special + "b.apk")));
     }
 }
 

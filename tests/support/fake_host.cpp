@@ -104,11 +104,12 @@ bool FakeHost::WriteFile(const Text& path, std::initializer_list<Bytes> parts) {
         call += ", " + QuotedBytes(part);
         whole += part;
     }
-    if (!path.empty()) {
+    const bool written = !path.empty() && !unwritable.contains(path);
+    if (written) {
         files[path] = whole;
     }
-    calls_.push_back(call + ") -> " + Flag(!path.empty()));
-    return !path.empty();
+    calls_.push_back(call + ") -> " + Flag(written));
+    return written;
 }
 
 bool FakeHost::DeleteFile(const Text& path) {

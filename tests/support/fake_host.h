@@ -28,6 +28,7 @@ public:
     Text programDirectory = "C:\\Tarnwick";
     std::map<Text, Bytes> files;  // the file system, by path as given
     std::set<Text> folders;       // folders of the file system, by path as given
+    std::set<Text> unwritable;    // paths that WriteFile fails on, besides the empty one
     // Pairs of paths that name one file, as links make them; a path always names itself.
     std::set<std::pair<Text, Text>> sameFiles;
 

@@ -1,0 +1,81 @@
+// The push mode with the real command runner and real files: a fake adb in a temporary
+// program folder records what it receives, with the content of every argument that names a
+// file; the batch files run line by line and delete themselves.
+#include <string>
+
+#include "host/paths.h"
+#include "push/push_dispatch.h"
+#include "tests/push/push_window_test.h"
+#include "tests/support/tool_sandbox.h"
+
+namespace tarnwick::push::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using ::tarnwick::testing::ToolSandbox;
+
+class PushEndToEnd : public PushWindowTest {
+protected:
+    PushEndToEnd() { sandbox_.user.Write("my apps/Foo.apk", "APK"); }
+
+    std::string Apk() const { return (sandbox_.user / "my apps" / "Foo.apk").string(); }
+    Text ApkPath() const { return ProgramPath(sandbox_.user / "my apps" / "Foo.apk"); }
+
+    ToolSandbox sandbox_{"adb"};
+};
+
+TEST_F(PushEndToEnd, TheMemoryCardPushHandsAdbTheFileAndTheDirectory) {
+    Select(w.SD单选框);
+    w.SD编辑框1.setContent(ApkPath());
+    w.SD编辑框.setContent("/sdcard/My Apps/");
+
+    RunSelectedPush(w, sandbox_.host);
+
+    EXPECT_EQ(sandbox_.Record(), "[adb]\npush\n" + Apk() + "\n<<APK>>\n/sdcard/My Apps/\n");
+    EXPECT_TRUE(LogEndsWith("等待手机连接...\r\n操作已经完成..."));
+}
+
+TEST_F(PushEndToEnd, EachSystemPushRunsItsBatchFileInOrderAndTheFileDeletesItself) {
+    struct Case {
+        bool noroot;
+        const char* batch;
+        std::string record;
+        Text lastLog;
+    };
+    const std::string su = "[adb]\nshell\nsu\n-c\n";
+    const Case cases[] = {
+        {true, "NOpush.bat",
+         "[adb]\nkill-server\n[adb]\nstart-server\n[adb]\ndevices\n[adb]\nreboot\nrecovery\n"
+         "[adb]\nshell\nmount -orw -text4 /dev/block/platform/msm_sdcc.1/by-name/system /system\n"
+         "[adb]\nshell\nmount -orw -text4 /dev/block/platform/msm_sdcc.1/by-name/userdata /data\n"
+         "[adb]\npush\n" +
+             Apk() + "\n<<APK>>\n/system/app/Foo.apk\n" + su + "chmod\n644\n/system/app/Foo.apk\n" +
+             su + "chown\n0.0\n/system/app/Foo.apk\n",
+         "操作已经完成..."},
+        {false, "syspush.bat",
+         "[adb]\npush\n" + Apk() + "\n<<APK>>\n/data/local/tmp/Foo.apk\n" + su +
+             "mount\n-o\nremount,rw\n-t\next4\n/system\n/system\n" + su +
+             "mount\n-o\nremount,rw\n-t\next4\n/data\n/data\n" + su +
+             "cp\n/data/local/tmp/Foo.apk\n/system/app/\n" + su +
+             "chmod\n644\n/system/app/Foo.apk\n" + su + "chown\n0.0\n/system/app/Foo.apk\n" +
+             "[adb]\nshell\nrm\n-f\n/data/local/tmp/Foo.apk\n",
+         "操作已完成..."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.batch);
+        sandbox_.records.Write("record.txt", "");
+        Select(w.SYS单选框);
+        w.NOROOT.setChecked(c.noroot);
+        w.SYS编辑框1.setContent(ApkPath());
+
+        RunSelectedPush(w, sandbox_.host);
+
+        EXPECT_EQ(sandbox_.Record(), c.record);
+        EXPECT_FALSE(fs::exists(sandbox_.program / c.batch));
+        EXPECT_TRUE(LogEndsWith(c.lastLog));
+        EXPECT_EQ(w.通用对话框1.fileName, "Foo.apk");
+    }
+}
+
+}  // namespace
+}  // namespace tarnwick::push::testing
