@@ -2,19 +2,6 @@
 
 namespace tarnwick::flash::testing {
 
-Record Lines(std::string_view lines) {
-    Record record;
-    if (lines.starts_with('\n')) {
-        lines.remove_prefix(1);
-    }
-    while (!lines.empty()) {
-        const std::size_t end = lines.find('\n');
-        record.emplace_back(lines.substr(0, end));
-        lines.remove_prefix(end == std::string_view::npos ? lines.size() : end + 1);
-    }
-    return record;
-}
-
 Record Countdown(int milliseconds) {
     const std::string pause = "Pause(" + std::to_string(milliseconds) + ")";
     Record record = {R"(AppendLog("请稍等...\r\n"))", pause, R"(AppendLog(" . "))", pause};

@@ -19,10 +19,9 @@
 
 namespace tarnwick::flash::testing {
 
-using Record = std::vector<std::string>;
+using ::tarnwick::testing::Lines;
+using ::tarnwick::testing::Record;
 
-// The lines of a raw string literal, without the line break that follows its opening.
-Record Lines(std::string_view lines);
 // What DotCountdown records with that pause: 13 lines appended, each followed by its pause.
 Record Countdown(int milliseconds);
 Record Sequence(std::initializer_list<Record> parts);

@@ -22,6 +22,19 @@ std::string Flag(bool value) {
 
 }  // namespace
 
+Record Lines(std::string_view lines) {
+    Record record;
+    if (lines.starts_with('\n')) {
+        lines.remove_prefix(1);
+    }
+    while (!lines.empty()) {
+        const std::size_t end = lines.find('\n');
+        record.emplace_back(lines.substr(0, end));
+        lines.remove_prefix(end == std::string_view::npos ? lines.size() : end + 1);
+    }
+    return record;
+}
+
 std::string QuotedBytes(const Bytes& bytes) {
     std::string quoted = "\"";
     for (const char c : bytes) {

@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "host/host.h"
@@ -65,6 +66,11 @@ protected:
 private:
     std::vector<std::string> calls_;
 };
+
+// A record as the tests expect it, one call a line.
+using Record = std::vector<std::string>;
+// The lines of a raw string literal, without the line break that follows its opening.
+Record Lines(std::string_view lines);
 
 // A text or byte set as the record shows it: UTF-8 in double quotes, with escapes.
 std::string Quoted(const Text& text);

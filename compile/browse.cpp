@@ -1,0 +1,45 @@
+#include "compile/browse.h"
+
+#include "compile/task_selection.h"
+#include "steps/choose_file.h"
+
+namespace tarnwick::compile {
+
+namespace {
+
+constexpr const char* kApkFilter = "APK文件(*.apk)|*.apk";
+constexpr const char* kFolderInstruction = "选择目录";
+
+}  // namespace
+
+void ChooseInput(ui::CompileWindow& w, Host& host) {
+    if (w.反编译.checked()) {
+        const Text apk = ChooseFile(host, w.通用对话框1, FileChooser::Open, kApkFilter);
+        w.资源3.setContent(apk);
+        w.资源4.setContent(OutputNameFor(apk));
+    }
+    if (w.回编译.checked()) {
+        w.资源3.setContent(host.ChooseFolder(kFolderInstruction));
+    }
+    if (w.签名.checked()) {
+        w.资源3.setContent(ChooseFile(host, w.通用对话框1, FileChooser::Open, kApkFilter));
+        w.资源4.setContent("");  // the signed APK is named by the user
+    }
+}
+
+void ChooseOutput(ui::CompileWindow& w, Host& host) {
+    if (w.反编译.checked()) {
+        w.资源4.setContent(host.ChooseFolder(kFolderInstruction));
+    }
+    for (const ui::CheckBox* makesApk : {&w.回编译, &w.签名}) {
+        if (makesApk->checked()) {
+            w.资源4.setContent(ChooseFile(host, w.通用对话框1, FileChooser::Save, kApkFilter));
+        }
+    }
+}
+
+void OpenDriveC(Host& host) {
+    host.ShellOpen(4, "c:\\");  // verb 4: open
+}
+
+}  // namespace tarnwick::compile
