@@ -19,18 +19,6 @@ void RunTool(Host& host, const Text& commandLine, const Text& log) {
     Run(host, commandLine + " > " + log + " 2>&1");
 }
 
-// IN of decompile and rebuild always stands in double quotes.
-Text QuotedInput(const Text& input) {
-    return "\"" + input + "\"";
-}
-
-bool CheckNamesApk(Host& host, const Text& path, const Text& message) {
-    return CheckPathHolds(host, path, ".apk", message, "");
-}
-
-constexpr const char* kNotAnApk = "请选择APK文件!";
-constexpr const char* kNoOutputName = "请设置要生成的文件名!";
-
 void InstallFrameworks(ui::CompileWindow& w, Host& host, const ShowOutput& showOutput) {
     const Text first = w.资源1.content();
     const Text second = w.资源2.content();
@@ -52,42 +40,42 @@ void InstallFrameworks(ui::CompileWindow& w, Host& host, const ShowOutput& showO
     showOutput();
 }
 
-void Decompile(ui::CompileWindow& w, Host& host, const ShowOutput& showOutput) {
-    const Text apk = w.资源3.content();
-    const Text folder = w.资源4.content();  // not checked: empty leaves -o without a name
-    if (!CheckPathChosen(host, apk) || !CheckNamesApk(host, apk, kNotAnApk) ||
-        !CheckCommandLinePaths(host, {apk, folder})) {
-        return;
-    }
-    RunTool(host, "cmd /c apktool d -f " + QuotedInput(apk) + " -o " + CommandLinePath(folder),
-            "log.txt");
-    showOutput();
-}
+// An operation of the compile task on IN (资源3) and OUT (资源4): IN must be chosen, one of
+// them must name an APK, and its tool's command line.
+struct ApkOperation {
+    enum { Input, Output } apkPath;
+    const char* noApkMessage;  // shown with an empty title
+    Text (*commandLine)(const Text& in, const Text& out);
+};
 
-void Rebuild(ui::CompileWindow& w, Host& host, const ShowOutput& showOutput) {
-    const Text folder = w.资源3.content();
-    const Text apk = w.资源4.content();
-    if (!CheckPathChosen(host, folder) || !CheckNamesApk(host, apk, kNoOutputName) ||
-        !CheckCommandLinePaths(host, {folder, apk})) {
-        return;
-    }
-    RunTool(host, "cmd /c apktool b -f " + QuotedInput(folder) + " -o " + CommandLinePath(apk),
-            "log.txt");
-    showOutput();
-}
+// IN of decompile and rebuild always stands in double quotes. OUT of decompile is not
+// checked: empty, it leaves -o without a folder name.
+const ApkOperation kDecompile = {
+    ApkOperation::Input, "请选择APK文件!", [](const Text& in, const Text& out) {
+        return "cmd /c apktool d -f \"" + in + "\" -o " + CommandLinePath(out);
+    }};
+const ApkOperation kRebuild = {
+    ApkOperation::Output, "请设置要生成的文件名!", [](const Text& in, const Text& out) {
+        return "cmd /c apktool b -f \"" + in + "\" -o " + CommandLinePath(out);
+    }};
+// The key files lie in the program folder, the current directory.
+const ApkOperation kSign = {
+    ApkOperation::Output, "请设置要生成的文件名!", [](const Text& in, const Text& out) {
+        return "cmd /c java -jar signapk.jar testkey.x509.pem testkey.pk8 " + CommandLinePath(in) +
+               " " + CommandLinePath(out);
+    }};
 
-void Sign(ui::CompileWindow& w, Host& host, const ShowOutput& showOutput) {
-    const Text apk = w.资源3.content();
-    const Text signedApk = w.资源4.content();
-    if (!CheckPathChosen(host, apk) || !CheckNamesApk(host, signedApk, kNoOutputName) ||
-        !CheckCommandLinePaths(host, {apk, signedApk})) {
+void RunApkOperation(ui::CompileWindow& w, Host& host, const ApkOperation& operation,
+                     const ShowOutput& showOutput) {
+    const Text in = w.资源3.content();
+    const Text out = w.资源4.content();
+    const Text& apk = operation.apkPath == ApkOperation::Input ? in : out;
+    if (!CheckPathChosen(host, in) ||
+        !CheckPathHolds(host, apk, ".apk", operation.noApkMessage, "") ||
+        !CheckCommandLinePaths(host, {in, out})) {
         return;
     }
-    // The key files lie in the program folder, the current directory.
-    RunTool(host,
-            "cmd /c java -jar signapk.jar testkey.x509.pem testkey.pk8 " + CommandLinePath(apk) +
-                " " + CommandLinePath(signedApk),
-            "log.txt");
+    RunTool(host, operation.commandLine(in, out), "log.txt");
     showOutput();
 }
 
@@ -101,13 +89,13 @@ void RunSelectedTask(ui::CompileWindow& w, Host& host, const ShowOutput& showOut
         return;
     }
     if (w.反编译.checked()) {
-        return Decompile(w, host, showOutput);
+        return RunApkOperation(w, host, kDecompile, showOutput);
     }
     if (w.回编译.checked()) {
-        return Rebuild(w, host, showOutput);
+        return RunApkOperation(w, host, kRebuild, showOutput);
     }
     if (w.签名.checked()) {
-        return Sign(w, host, showOutput);
+        return RunApkOperation(w, host, kSign, showOutput);
     }
 }
 

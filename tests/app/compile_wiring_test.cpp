@@ -1,5 +1,5 @@
-// The compile-mode window as the program opens it: its events reach their handlers, and a
-// tool run brings up the info window beside it with the run's output.
+// The compile-mode window as the program opens it: its events reach their handlers, and each
+// tool run shows its logs in the info window, also in one that is open already.
 #include <QCoreApplication>
 #include <QEvent>
 
@@ -15,92 +15,50 @@
 namespace tarnwick::app {
 namespace {
 
-using testing::Lines;
 using ui::testing::ClickMark;
 
-constexpr const char* kInstall =
-    "cmd /c java -jar apktool.jar if Z:\\fw\\framework-res.apk > log.txt 2>&1";
-
-class CompileWiring : public ::testing::Test {
-protected:
-    CompileWiring() {
-        windows.OpenWindow(WindowKind::Compile);
-        windows.SetLoopRunning();
-        Compile().window.setLeft(300);
-        Compile().window.setTop(200);
-    }
-    ~CompileWiring() override { Serve(); }
-
-    static void Serve() {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    ui::CompileWindow Compile() { return ui::CompileWindow(*windows.Find(WindowKind::Compile)); }
-    ui::InfoWindow Info() { return ui::InfoWindow(*windows.Find(WindowKind::Info)); }
-    // The framework install writes `output` into log.txt, as the tool would.
-    void InstallWrites(const Bytes& output) {
-        host.commandEffects[kInstall] = [output](testing::FakeHost& fake) {
-            fake.files["log.txt"] = output;
-        };
-    }
-
+TEST(CompileWiring, EventsReachTheirHandlersAndEveryRunShowsItsLogs) {
     testing::FakeHost host;
     WindowManager windows{WireWindows(host), [](int) {}, [] {}};
-};
+    windows.OpenWindow(WindowKind::Compile);
+    ui::CompileWindow compile(*windows.Find(WindowKind::Compile));
+    host.chooserPaths = {Text("C:\\apps\\demo.apk")};
+    ClickMark(compile.编译模式);
+    ClickMark(compile.反编译);
+    compile.图形按钮3.onClick();
+    EXPECT_EQ(compile.资源4.content(), "C:\\apps\\demo");  // through the content-changed event
+    compile.图形按钮4.onClick();                           // the folder browser, cancelled
+    EXPECT_EQ(compile.资源4.content(), "");
+    ClickMark(compile.载入资源);
+    EXPECT_TRUE(compile.反编译.disabled());
+    compile.图形按钮1.onClick();
+    EXPECT_EQ(host.calls().back(), R"(ShellOpen(4, "c:\\"))");
 
-TEST_F(CompileWiring, ARunOpensTheInfoWindowBesideWithItsOutputAndAnOpenOneReadsAgain) {
-    ui::CompileWindow compile = Compile();
-    compile.资源1.setContent("Z:\\fw\\framework-res.apk");
-    InstallWrites("I: first\r\n");
-    host.files["log2.txt"] = "I: left over\r\n";
+    compile.资源1.setContent("Z:\\fw.apk");
+    const Text install = "cmd /c java -jar apktool.jar if Z:\\fw.apk > log.txt 2>&1";
+    host.commandEffects[install] = [](testing::FakeHost& fake) {
+        fake.files["log.txt"] = "I: 1\n";
+    };
+    host.files["log2.txt"] = std::string("I: left over\0junk", 17);
     compile.刷机模式下一步.onClick();
-
-    ASSERT_TRUE(windows.IsOpen(WindowKind::Info));
-    EXPECT_EQ(Info().window.left(), 210);
-    EXPECT_EQ(Info().window.top(), 250);
-    EXPECT_EQ(Info().编辑框1.content(), "I: first\r\nI: left over\r\n");
+    ui::InfoWindow info(*windows.Find(WindowKind::Info));
+    EXPECT_EQ(info.编辑框1.content(), "I: 1\nI: left over");  // up to the zero byte
     EXPECT_TRUE(host.files.empty());
 
-    // Open already: it comes to the front and shows the new run, not the old text.
-    InstallWrites("I: second\r\n");
+    host.commandEffects[install] = [](testing::FakeHost& fake) {
+        fake.files["log.txt"] = "I: 2\n";
+    };
     host.ClearCalls();
     compile.刷机模式下一步.onClick();
-    EXPECT_EQ(Info().编辑框1.content(), "I: second\r\n");
-    EXPECT_EQ(host.calls(), Lines(R"(
-RunCommand("cmd /c java -jar apktool.jar if Z:\\fw\\framework-res.apk > log.txt 2>&1", true, 1) -> exit 0
-ReadFile("log.txt") -> "I: second\r\n"
+    EXPECT_EQ(info.编辑框1.content(), "I: 2\n");
+    EXPECT_EQ(host.calls(), testing::Lines(R"(
+RunCommand("cmd /c java -jar apktool.jar if Z:\\fw.apk > log.txt 2>&1", true, 1) -> exit 0
+ReadFile("log.txt") -> "I: 2\n"
 ReadFile("log2.txt") -> ""
 DeleteFile("log.txt") -> true
 DeleteFile("log2.txt") -> false)"));
-
-    Info().关闭.onClick();
-    Serve();
-    EXPECT_FALSE(windows.IsOpen(WindowKind::Info));
-    EXPECT_TRUE(windows.IsOpen(WindowKind::Compile));
-}
-
-TEST_F(CompileWiring, TheFormsEventsReachTheirHandlers) {
-    ui::CompileWindow compile = Compile();
-    host.chooserPaths = {Text("C:\\apps\\demo.apk")};
-    host.folderChoices = {"C:\\out"};
-
-    ClickMark(compile.编译模式);
-    EXPECT_FALSE(compile.反编译.disabled());
-    EXPECT_TRUE(compile.资源1.disabled());
-    ClickMark(compile.反编译);
-    compile.图形按钮3.onClick();
-    EXPECT_EQ(compile.资源4.content(), "C:\\apps\\demo");
-    compile.资源3.setContent("C:\\apps\\other.apk");  // the content-changed event
-    EXPECT_EQ(compile.资源4.content(), "C:\\apps\\other");
-    compile.图形按钮4.onClick();
-    EXPECT_EQ(compile.资源4.content(), "C:\\out");
-    ClickMark(compile.签名);
-    EXPECT_FALSE(compile.反编译.checked());
-    EXPECT_EQ(compile.资源3.content(), "");
-    ClickMark(compile.载入资源);
-    EXPECT_TRUE(compile.签名.disabled());
-    compile.图形按钮1.onClick();
-    EXPECT_EQ(host.calls().back(), R"(ShellOpen(4, "c:\\"))");
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 }  // namespace
