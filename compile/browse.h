@@ -10,7 +10,8 @@ namespace tarnwick::compile {
 
 // 图形按钮3: the APK to decompile or sign, or the folder to rebuild, into 资源3.
 void ChooseInput(ui::CompileWindow& w, Host& host);
-// 图形按钮4: the folder to decompile into, or the APK to create, into 资源4.
+// 图形按钮4: the APK to create, or for a decompile a new folder named after the APK inside the
+// chosen folder, into 资源4.
 void ChooseOutput(ui::CompileWindow& w, Host& host);
 // 图形按钮1: the system's file browser at the root of drive C.
 void OpenDriveC(Host& host);

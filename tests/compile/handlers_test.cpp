@@ -100,14 +100,16 @@ TEST_F(CompileHandlers, TheOutputNameIsTheInputBeforeItsLastApk) {
 TEST_F(CompileHandlers, EachOperationBrowsesForItsKindOfPathWithOneChooser) {
     host.chooserPaths = {Text("C:\\a\\demo.apk"), std::nullopt, Text("C:\\b.apk"),
                          Text("C:\\b signed.apk")};
-    host.folderChoices = {"C:\\out", "C:\\src"};
+    host.folderChoices = {"C:\\out", "C:\\", "C:\\src"};
     const struct {
         ui::CheckBox* operation;
         void (*browse)(ui::CompileWindow&, Host&);
         Text in, out;
     } steps[] = {
         {&w.反编译, ChooseInput, "C:\\a\\demo.apk", "C:\\a\\demo"},
-        {&w.反编译, ChooseOutput, "C:\\a\\demo.apk", "C:\\out"},
+        // Into a new folder named after the APK: apktool empties the folder it decodes into.
+        {&w.反编译, ChooseOutput, "C:\\a\\demo.apk", "C:\\out\\demo"},
+        {&w.反编译, ChooseOutput, "C:\\a\\demo.apk", "C:\\demo"},
         {&w.回编译, ChooseInput, "C:\\src", ""},
         {&w.回编译, ChooseOutput, "C:\\src", "C:\\a\\demo.apk"},  // cancelled: the open kind's name
         {&w.签名, ChooseInput, "C:\\b.apk", ""},
@@ -124,6 +126,7 @@ TEST_F(CompileHandlers, EachOperationBrowsesForItsKindOfPathWithOneChooser) {
     EXPECT_EQ(host.calls(), Lines(R"(
 ChooseFile(0, "APK文件(*.apk)|*.apk", "") -> "C:\\a\\demo.apk"
 ChooseFolder("选择目录") -> "C:\\out"
+ChooseFolder("选择目录") -> "C:\\"
 ChooseFolder("选择目录") -> "C:\\src"
 ChooseFile(1, "APK文件(*.apk)|*.apk", "C:\\a\\demo.apk") -> cancelled
 ChooseFile(0, "APK文件(*.apk)|*.apk", "C:\\a\\demo.apk") -> "C:\\b.apk"
