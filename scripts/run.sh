@@ -6,4 +6,5 @@ top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$top"
 cmake --preset default >/dev/null
 cmake --build --preset default
+"$top/scripts/stage-apk-tools.sh" "$top/build/stage"
 exec "$top/build/stage/tarnwick"
