@@ -7,3 +7,7 @@ cd "$top"
 cmake --preset ci >/dev/null
 cmake --build --preset ci
 ctest --preset ci
+# Again under AddressSanitizer and UndefinedBehaviorSanitizer, with the fuzzers (about 30 s each).
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize
+ctest --preset sanitize
