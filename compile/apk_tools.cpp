@@ -52,11 +52,11 @@ struct ApkOperation {
 // checked: empty, it leaves -o without a folder name.
 const ApkOperation kDecompile = {
     ApkOperation::Input, "请选择APK文件!", [](const Text& in, const Text& out) {
-        return "cmd /c apktool d -f \"" + in + "\" -o " + CommandLinePath(out);
+        return "cmd /c apktool d -f " + QuotedCommandLinePath(in) + " -o " + CommandLinePath(out);
     }};
 const ApkOperation kRebuild = {
     ApkOperation::Output, "请设置要生成的文件名!", [](const Text& in, const Text& out) {
-        return "cmd /c apktool b -f \"" + in + "\" -o " + CommandLinePath(out);
+        return "cmd /c apktool b -f " + QuotedCommandLinePath(in) + " -o " + CommandLinePath(out);
     }};
 // The key files lie in the program folder, the current directory.
 const ApkOperation kSign = {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds Tarnwick with warnings as errors and runs every test; then cross-builds the Windows
-# side of host/ and steps/ with MinGW-w64 and runs its tests under Wine.
+# Builds Tarnwick with warnings as errors and runs every test; cross-builds the Windows side
+# of host/ and steps/ with MinGW-w64 and runs its tests under Wine; then runs every test again
+# under the sanitizers, with the fuzzers.
 set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$top/scripts/install-deps.sh"
@@ -11,3 +12,7 @@ ctest --preset ci
 cmake --preset mingw >/dev/null
 cmake --build --preset mingw
 ctest --preset mingw
+# Again under AddressSanitizer and UndefinedBehaviorSanitizer, with the fuzzers (about 30 s each).
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize
+ctest --preset sanitize
