@@ -16,11 +16,13 @@ const tarnwick::Text kStartError = "运行时出错!\r\n\r\n错误信息：载�
 }  // namespace
 
 int main() {
+    tarnwick::ui::FontConfigurationReader fonts;
     tarnwick::ui::QtCommandLine commandLine;
     QApplication application(commandLine.count, commandLine.values);
     QApplication::setQuitOnLastWindowClosed(false);  // the window manager decides
     tarnwick::ui::LoadQtChineseTexts();
     tarnwick::ui::SignalFirstPaint();
+    fonts.Finish();
 
     tarnwick::ui::QtHost host;
     tarnwick::app::WindowManager windows(

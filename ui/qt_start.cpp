@@ -5,7 +5,23 @@
 #include <QString>
 #include <QTranslator>
 
+#ifdef TARNWICK_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
 namespace tarnwick::ui {
+
+FontConfigurationReader::FontConfigurationReader() {
+#ifdef TARNWICK_FONTCONFIG
+    reading_ = std::thread([] { FcInit(); });
+#endif
+}
+
+void FontConfigurationReader::Finish() {
+    if (reading_.joinable()) {
+        reading_.join();
+    }
+}
 
 bool LoadQtChineseTexts() {
     // Qt's own folder (Debian's qt6-translations-l10n), then the folder a deployment puts

@@ -221,7 +221,7 @@ protected:
     }
     EditBox& Box(const char* name) { return window->control<EditBox>(name); }
     QPlainTextEdit* Lines(const char* name) {
-        return qobject_cast<QPlainTextEdit*>(Box(name).widget());
+        return Box(name).widget()->findChild<QPlainTextEdit*>();
     }
 
     std::vector<std::string> changes;
@@ -262,9 +262,9 @@ TEST_F(EditBoxes, TypingRaisesContentChangedPerEditWithWindowsLineBreaks) {
     EXPECT_EQ(changes.size(), 2u);
 
     changes.clear();
-    QTest::keyClick(Box("多行").widget(), Qt::Key_A);
-    QTest::keyClick(Box("多行").widget(), Qt::Key_Return);
-    QTest::keyClick(Box("多行").widget(), Qt::Key_B);
+    QTest::keyClick(Lines("多行"), Qt::Key_A);
+    QTest::keyClick(Lines("多行"), Qt::Key_Return);
+    QTest::keyClick(Lines("多行"), Qt::Key_B);
     EXPECT_EQ(Box("多行").content(), Text("a\r\nb"));
     EXPECT_EQ(changes.size(), 3u);
 
@@ -316,6 +316,26 @@ TEST_F(EditBoxes, BytesOutsideUnicodeReadBackUnchanged) {
     Box("单行").AppendAtEnd(odd);
     EXPECT_EQ(Box("多行").content(), odd + odd);
     EXPECT_EQ(Box("单行").content(), odd + odd);
+}
+
+// A multi-line box makes its edit control when it first shows; what was written before is
+// all there, with the end in view after appends.
+TEST_F(EditBoxes, AHiddenBoxShowsEverythingWrittenBeforeItFirstShows) {
+    Build(kEdits, false);
+    EXPECT_EQ(Lines("多行"), nullptr);
+    Text written = "x\r";
+    Box("多行").setContent(written);
+    for (int line = 0; line < 40; ++line) {
+        Box("多行").AppendAtEnd("\nline\r");
+        written += "\nline\r";
+    }
+    window->Show();
+    QPlainTextEdit* lines = Lines("多行");
+    ASSERT_NE(lines, nullptr);
+    EXPECT_EQ(Box("多行").content(), written);
+    EXPECT_EQ(lines->toPlainText(), "x" + QStringLiteral("\nline").repeated(40) + "\n");
+    EXPECT_TRUE(lines->textCursor().atEnd());
+    EXPECT_EQ(lines->verticalScrollBar()->value(), lines->verticalScrollBar()->maximum());
 }
 
 TEST_F(EditBoxes, AppendingPutsCaretAndViewAtTheEnd) {

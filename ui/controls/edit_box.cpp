@@ -9,7 +9,11 @@
 #include <QObject>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QShowEvent>
 #include <QTextCursor>
+
+#include <functional>
+#include <utility>
 
 #include "ui/controls/factories.h"
 #include "ui/controls/look.h"
@@ -85,32 +89,52 @@ private:
     QObject lifetime_;  // ends the widget's connections with this control
 };
 
+// The face of a multi-line box: it makes the edit control inside itself when it first shows,
+// and keeps it at its own size. The edit control is the dearest control to make (a text
+// document, its fonts and its style sheet), and windows hold boxes that may never show (the
+// home window's feedback panel): start-up makes only what is seen.
+class MultiLineFace final : public QWidget {
+public:
+    explicit MultiLineFace(QWidget* parent) : QWidget(parent) {}
+
+    std::function<void()> firstShown;
+
+protected:
+    void showEvent(QShowEvent*) override {
+        if (firstShown) {
+            std::exchange(firstShown, nullptr)();
+        }
+    }
+
+    void resizeEvent(QResizeEvent*) override {
+        if (QWidget* edit = focusProxy()) {
+            edit->setGeometry(rect());
+        }
+    }
+};
+
 class MultiLineEditBox final : public EditBox {
 public:
     MultiLineEditBox(const ControlRecord& record, QWidget* parent)
-        : EditBox(record.name, new QPlainTextEdit(parent)),
-          edit_(static_cast<QPlainTextEdit*>(widget())) {
-        edit_->setReadOnly(record.readOnly);
-        edit_->setFont(ToQFont(record.font));
-        edit_->setStyleSheet(StyleSheet("QPlainTextEdit", record));
-        edit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-        edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        edit_->setVerticalScrollBarPolicy(record.verticalScrollBar ? Qt::ScrollBarAlwaysOn
-                                                                   : Qt::ScrollBarAlwaysOff);
-        Show(Text(record.content));
-        QObject::connect(edit_, &QPlainTextEdit::textChanged, &lifetime_, [this] {
-            if (!writing_) {
-                text_ =
-                    TextFromQString(edit_->toPlainText().replace(u'\n', QStringLiteral("\r\n")));
-                Raise(onContentChanged);
-            }
-        });
+        : EditBox(record.name, new MultiLineFace(parent)),
+          text_(record.content),
+          readOnly_(record.readOnly),
+          verticalScrollBar_(record.verticalScrollBar),
+          font_(ToQFont(record.font)),
+          styleSheet_(StyleSheet("QPlainTextEdit", record)) {
+        Face()->firstShown = [this] { MakeEdit(); };
     }
+
+    ~MultiLineEditBox() override { Face()->firstShown = nullptr; }
 
     Text content() const override { return text_; }
 
     void setContent(const Text& text) override {
-        Show(text);
+        text_ = text;
+        atEnd_ = false;
+        if (edit_) {
+            ShowAll();
+        }
         Raise(onContentChanged);
     }
 
@@ -122,30 +146,74 @@ public:
             shown.remove(0, 1);
         }
         text_ += text;
+        atEnd_ = true;
+        if (!edit_) {
+            return;
+        }
         QTextCursor end(edit_->document());
         end.movePosition(QTextCursor::End);
         writing_ = true;
         end.insertText(shown);
         writing_ = false;
+        ShowEnd(end);
+    }
+
+private:
+    MultiLineFace* Face() const { return static_cast<MultiLineFace*>(widget()); }
+
+    void MakeEdit() {
+        edit_ = new QPlainTextEdit(widget());
+        edit_->setGeometry(widget()->rect());
+        edit_->setReadOnly(readOnly_);
+        edit_->setFont(font_);
+        edit_->setStyleSheet(styleSheet_);
+        edit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        edit_->setVerticalScrollBarPolicy(verticalScrollBar_ ? Qt::ScrollBarAlwaysOn
+                                                             : Qt::ScrollBarAlwaysOff);
+        widget()->setFocusProxy(edit_);
+        ShowAll();
+        QObject::connect(edit_, &QPlainTextEdit::textChanged, &lifetime_, [this] {
+            if (!writing_) {
+                text_ =
+                    TextFromQString(edit_->toPlainText().replace(u'\n', QStringLiteral("\r\n")));
+                atEnd_ = false;
+                Raise(onContentChanged);
+            }
+        });
+        edit_->show();
+    }
+
+    // The whole text, with its start in view, or its end after appends.
+    void ShowAll() {
+        writing_ = true;
+        edit_->setPlainText(ToQString(text_));
+        writing_ = false;
+        if (atEnd_) {
+            QTextCursor end(edit_->document());
+            end.movePosition(QTextCursor::End);
+            ShowEnd(end);
+        } else {
+            edit_->moveCursor(QTextCursor::Start);
+            edit_->verticalScrollBar()->setValue(0);
+        }
+    }
+
+    void ShowEnd(const QTextCursor& end) {
         edit_->setTextCursor(end);
         edit_->ensureCursorVisible();
         edit_->verticalScrollBar()->setValue(edit_->verticalScrollBar()->maximum());
     }
 
-private:
-    void Show(const Text& text) {
-        text_ = text;
-        writing_ = true;
-        edit_->setPlainText(ToQString(text_));
-        writing_ = false;
-        edit_->moveCursor(QTextCursor::Start);
-        edit_->verticalScrollBar()->setValue(0);
-    }
-
-    QPlainTextEdit* edit_;
     Text text_;
-    bool writing_ = false;  // the program, not the user, is changing the widget's text
-    QObject lifetime_;      // ends the widget's connections with this control
+    bool atEnd_ = false;  // the last write was an append: the end is in view
+    bool readOnly_;
+    bool verticalScrollBar_;
+    QFont font_;
+    QString styleSheet_;
+    QPlainTextEdit* edit_ = nullptr;  // made when the box first shows
+    bool writing_ = false;            // the program, not the user, is changing the widget's text
+    QObject lifetime_;                // ends the widget's connections with this control
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Picture button: drawn entirely from its images (":/art/<images>_normal.png", "_hover.png" and,
 // where there is one, "_pressed.png") at the button's size. Releasing the left button over it
-// raises click. A missing image draws nothing.
+// raises click. A missing image draws nothing. Only the normal image is read at start; the
+// others when the pointer first comes over the button.
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -23,15 +24,7 @@ QPixmap Image(const char* images, const char* state) {
 class PictureButtonWidget final : public QWidget {
 public:
     PictureButtonWidget(const char* images, QWidget* parent)
-        : QWidget(parent),
-          normal_(Image(images, "_normal")),
-          hover_(Image(images, "_hover")),
-          pressed_(Image(images, "_pressed")) {
-        // Without a pressed image, the pointer-over image stays while the button is held.
-        if (pressed_.isNull()) {
-            pressed_ = hover_;
-        }
-    }
+        : QWidget(parent), images_(images), normal_(Image(images, "_normal")) {}
 
     std::function<void()> clicked;
 
@@ -75,13 +68,28 @@ protected:
 
 private:
     void SetOver(bool over) {
+        if (over && !readOthers_) {
+            ReadOtherImages();
+        }
         over_ = over;
         update();
     }
 
+    void ReadOtherImages() {
+        readOthers_ = true;
+        hover_ = Image(images_, "_hover");
+        pressed_ = Image(images_, "_pressed");
+        // Without a pressed image, the pointer-over image stays while the button is held.
+        if (pressed_.isNull()) {
+            pressed_ = hover_;
+        }
+    }
+
+    const char* images_;
     QPixmap normal_;
     QPixmap hover_;
     QPixmap pressed_;
+    bool readOthers_ = false;
     bool over_ = false;
     bool down_ = false;
 };
