@@ -165,6 +165,8 @@ private:
         edit_ = new QPlainTextEdit(widget());
         edit_->setGeometry(widget()->rect());
         edit_->setReadOnly(readOnly_);
+        // The box's text only ever grows by the program's appends: no undo history to keep.
+        edit_->setUndoRedoEnabled(!readOnly_);
         edit_->setFont(font_);
         edit_->setStyleSheet(styleSheet_);
         edit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
