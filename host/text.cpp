@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstring>
 #include <ostream>
+#include <string_view>
 
 #include "host/encoding.h"
 
@@ -19,32 +20,94 @@ char FoldAsciiLetter(char byte) {
     return byte >= 'A' && byte <= 'Z' ? static_cast<char>(byte - 'A' + 'a') : byte;
 }
 
-bool MatchesAt(const std::string& text, std::size_t at, const std::string& sought,
-               bool ignoreCase) {
-    if (!ignoreCase) {
-        return text.compare(at, sought.size(), sought) == 0;
-    }
-    return std::equal(sought.begin(), sought.end(), text.begin() + static_cast<std::ptrdiff_t>(at),
-                      [](char a, char b) { return FoldAsciiLetter(a) == FoldAsciiLetter(b); });
+bool SameFolded(char a, char b) {
+    return FoldAsciiLetter(a) == FoldAsciiLetter(b);
 }
 
-// Tries every character start from `first` on at which `sought` fits before `rangeEnd`, and
-// calls `onMatch(at)` (0-based) for each match until it returns false. A lead byte steps over
-// its trail byte; a lead byte that is the text's last byte ends the scan.
-template <typename OnMatch>
-void ScanMatches(const std::string& text, std::size_t first, std::size_t rangeEnd,
-                 const std::string& sought, bool ignoreCase, OnMatch onMatch) {
-    std::size_t at = first;
-    while (at + sought.size() <= rangeEnd) {
-        const bool lead = IsLeadByte(text[at]);
-        if (lead && at + 1 == text.size()) {
-            return;
-        }
-        if (MatchesAt(text, at, sought, ignoreCase) && !onMatch(at)) {
-            return;
-        }
-        at += lead ? 2 : 1;
+constexpr std::size_t kNone = std::string_view::npos;
+
+// The first match of `sought` that starts at `from` or later, and the last that lies wholly
+// within the first `end` bytes; byte matches, without regard to characters.
+std::size_t NextMatch(std::string_view text, std::string_view sought, std::size_t from,
+                      bool ignoreCase) {
+    if (!ignoreCase) {
+        return text.find(sought, from);
     }
+    const auto found = std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(),
+                                   sought.begin(), sought.end(), SameFolded);
+    return found == text.end() ? kNone : static_cast<std::size_t>(found - text.begin());
+}
+
+std::size_t LastMatch(std::string_view text, std::string_view sought, std::size_t end,
+                      bool ignoreCase) {
+    if (sought.size() > end) {
+        return kNone;
+    }
+    if (!ignoreCase) {
+        // The first byte by the library's byte search, then the rest: the library's rfind of a
+        // whole string compares at every position.
+        for (std::size_t at = text.rfind(sought.front(), end - sought.size()); at != kNone;
+             at = at == 0 ? kNone : text.rfind(sought.front(), at - 1)) {
+            if (text.compare(at, sought.size(), sought) == 0) {
+                return at;
+            }
+        }
+        return kNone;
+    }
+    const auto within = text.begin() + static_cast<std::ptrdiff_t>(end);
+    const auto found =
+        std::find_end(text.begin(), within, sought.begin(), sought.end(), SameFolded);
+    return found == within ? kNone : static_cast<std::size_t>(found - text.begin());
+}
+
+// Where the run of lead-range bytes (0x80 and above) that ends just before `at` begins, not
+// looking before `from`. The byte before that run is below 0x80: a one-byte character or a
+// trail byte, so a character starts after it; from there the run pairs up as lead and trail
+// bytes, and `at` starts a character exactly when its distance from the run's start is even.
+std::size_t RunStart(std::string_view text, std::size_t from, std::size_t at) {
+    while (at > from && IsLeadByte(text[at - 1])) {
+        --at;
+    }
+    return at;
+}
+
+// A candidate start the scan never reaches: a lead byte that is the text's last byte.
+bool IsCutLead(std::string_view text, std::size_t at) {
+    return at + 1 == text.size() && IsLeadByte(text[at]);
+}
+
+// The first match at a character start, stepping from `first` (taken as a character start):
+// byte matches found by the library's search, each checked against the character stepping.
+// Every checked position moves the known character start past it, so no byte is stepped over
+// twice.
+std::size_t FirstMatchAtCharacter(std::string_view text, std::string_view sought, std::size_t first,
+                                  bool ignoreCase) {
+    std::size_t known = first;
+    for (std::size_t at = NextMatch(text, sought, first, ignoreCase); at != kNone;
+         at = NextMatch(text, sought, at + 1, ignoreCase)) {
+        if ((at - RunStart(text, known, at)) % 2 == 0) {
+            return IsCutLead(text, at) ? kNone : at;
+        }
+        known = at + 1;  // `at` is a trail byte
+    }
+    return kNone;
+}
+
+// The last match at a character start, stepping from the text's start, that lies within the
+// first `end` bytes. A run's start serves every later match inside that run.
+std::size_t LastMatchAtCharacter(std::string_view text, std::string_view sought, std::size_t end,
+                                 bool ignoreCase) {
+    std::size_t runStart = kNone;
+    for (std::size_t at = LastMatch(text, sought, end, ignoreCase); at != kNone;
+         at = at == 0 ? kNone : LastMatch(text, sought, at + sought.size() - 1, ignoreCase)) {
+        if (runStart == kNone || at <= runStart) {
+            runStart = RunStart(text, 0, at);
+        }
+        if ((at - runStart) % 2 == 0 && !IsCutLead(text, at)) {
+            return at;
+        }
+    }
+    return kNone;
 }
 
 bool IsAscii(const char* bytes) {
@@ -96,12 +159,8 @@ int FindText(const Text& text, const Text& sought, std::optional<int> start, boo
     if (sought.empty()) {
         return 1;
     }
-    int found = -1;
-    ScanMatches(bytes, first, bytes.size(), sought.bytes(), ignoreCase, [&](std::size_t at) {
-        found = static_cast<int>(at) + 1;
-        return false;
-    });
-    return found;
+    const std::size_t found = FirstMatchAtCharacter(bytes, sought.bytes(), first, ignoreCase);
+    return found == kNone ? -1 : static_cast<int>(found) + 1;
 }
 
 int FindTextReverse(const Text& text, const Text& sought, std::optional<int> start,
@@ -117,12 +176,8 @@ int FindTextReverse(const Text& text, const Text& sought, std::optional<int> sta
     if (sought.empty()) {
         return 1;
     }
-    int found = -1;
-    ScanMatches(bytes, 0, rangeEnd, sought.bytes(), ignoreCase, [&](std::size_t at) {
-        found = static_cast<int>(at) + 1;
-        return true;
-    });
-    return found;
+    const std::size_t found = LastMatchAtCharacter(bytes, sought.bytes(), rangeEnd, ignoreCase);
+    return found == kNone ? -1 : static_cast<int>(found) + 1;
 }
 
 Text LeftText(const Text& text, int count) {
