@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QFontDatabase>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPalette>
@@ -15,15 +16,20 @@
 namespace tarnwick::ui {
 namespace {
 
-// The templates' Chinese face is a Windows font; elsewhere an installed CJK face stands in.
-void SubstituteChineseFace() {
-    static const bool done = [] {
-        QFont::insertSubstitutions(
-            QStringLiteral("微软雅黑"),
-            {QStringLiteral("Microsoft YaHei"), QStringLiteral("WenQuanYi Micro Hei")});
-        return true;
-    }();
-    (void)done;
+// The templates' Chinese face is a Windows font; elsewhere an installed CJK face stands in. It
+// is named outright: for a face that is not installed, Qt first searches every installed font
+// for fallbacks, a good part of the start-up's time.
+QString FaceName(const char* face) {
+    const QString name = QString::fromUtf8(face);
+#ifndef Q_OS_WIN
+    if (name == QStringLiteral("微软雅黑")) {
+        static const QString standIn = QFontDatabase::hasFamily(QStringLiteral("Microsoft YaHei"))
+                                           ? QStringLiteral("Microsoft YaHei")
+                                           : QStringLiteral("WenQuanYi Micro Hei");
+        return standIn;
+    }
+#endif
+    return name;
 }
 
 }  // namespace
@@ -43,8 +49,7 @@ QColor ToQColor(Rgb rgb) {
 }
 
 QFont ToQFont(const Font& font) {
-    SubstituteChineseFace();
-    QFont result = font.face ? QFont(QString::fromUtf8(font.face)) : DefaultGuiFont();
+    QFont result = font.face ? QFont(FaceName(font.face)) : DefaultGuiFont();
     if (font.pixelHeight > 0) {
         result.setPixelSize(font.pixelHeight);
     }
