@@ -28,7 +28,8 @@ public:
     Text& operator+=(const Text& more);
     friend Text operator+(Text left, const Text& right) { return left += right; }
     friend bool operator==(const Text&, const Text&) = default;
-    friend auto operator<=>(const Text&, const Text&) = default;  // byte order
+    // Byte order. clang-tidy takes the defaulted <=>'s comparisons with 0 for null pointers.
+    friend auto operator<=>(const Text&, const Text&) = default;  // NOLINT(modernize-use-nullptr)
 
 private:
     std::string bytes_;

@@ -8,6 +8,11 @@ namespace tarnwick::push {
 
 namespace {
 
+const char* const kMountSystem =
+    "adb shell \"mount -orw -text4 /dev/block/platform/msm_sdcc.1/by-name/system /system\"";
+const char* const kMountData =
+    "adb shell \"mount -orw -text4 /dev/block/platform/msm_sdcc.1/by-name/userdata /data\"";
+
 Text BatchLines(std::initializer_list<Text> lines) {
     Text content;
     for (const Text& line : lines) {
@@ -20,17 +25,14 @@ Text BatchLines(std::initializer_list<Text> lines) {
 
 BatchFile ThroughRecoveryBatch(const Text& source, const Text& directory, const Text& name) {
     const Text target = directory + name;
-    return {"NOpush.bat",
-            BatchLines({
-                "adb shell \"mount -orw -text4 /dev/block/platform/msm_sdcc.1/by-name/system "
-                "/system\"",
-                "adb shell \"mount -orw -text4 /dev/block/platform/msm_sdcc.1/by-name/userdata "
-                "/data\"",
-                "adb push " + CommandLinePath(source) + " " + target,
-                "adb shell su -c chmod 644 " + target,
-                "adb shell su -c chown 0.0 " + target,
-                "del NOpush.bat",
-            })};
+    return {"NOpush.bat", BatchLines({
+                              kMountSystem,
+                              kMountData,
+                              "adb push " + CommandLinePath(source) + " " + target,
+                              "adb shell su -c chmod 644 " + target,
+                              "adb shell su -c chown 0.0 " + target,
+                              "del NOpush.bat",
+                          })};
 }
 
 BatchFile WithRootBatch(const Text& source, const Text& directory, const Text& name) {

@@ -45,7 +45,7 @@ NameFilters NameFiltersOf(const Text& filter, int initialFilter) {
     // Bars are split in Unicode: in the program's encoding a '|' byte may be a trail byte.
     const QStringList parts = ToQString(filter).split(u'|');
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        const QString description = parts[i];
+        const QString& description = parts[i];
         const QString patterns = QtPatterns(parts[i + 1]);
         if (description.isEmpty() || patterns.isEmpty()) {
             break;

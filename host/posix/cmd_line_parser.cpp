@@ -33,7 +33,7 @@ public:
                 quoted = !quoted;
                 text += c;
                 ++at_;
-            } else if (quoted) {
+            } else if (quoted) {  // NOLINT(bugprone-branch-clone): ahead of the rules below
                 AppendCharacter(text);
             } else if (c == '^') {
                 ++at_;

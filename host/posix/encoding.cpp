@@ -32,7 +32,7 @@ class Converter {
 public:
     Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {}
     ~Converter() {
-        if (handle_ != kFailed) {
+        if (Opened()) {
             iconv_close(handle_);
         }
     }
@@ -42,7 +42,7 @@ public:
     // Appends what converts of `input` to `out`, stopping before the first unit that does not;
     // returns the number of input bytes used.
     std::size_t ConvertLeading(std::string_view input, std::string& out) {
-        if (handle_ == kFailed) {
+        if (!Opened()) {
             return 0;
         }
         char* in = const_cast<char*>(input.data());  // iconv never writes through it
@@ -79,7 +79,9 @@ public:
     }
 
 private:
-    static inline const iconv_t kFailed = reinterpret_cast<iconv_t>(static_cast<std::intptr_t>(-1));
+    // iconv_open fails with (iconv_t)-1, compared here as a number.
+    bool Opened() const { return reinterpret_cast<std::intptr_t>(handle_) != -1; }
+
     iconv_t handle_;
 };
 

@@ -107,6 +107,7 @@ pid_t StartProcess(const std::filesystem::path& program, const std::vector<std::
         return -1;
     }
     std::vector<char*> arguments;
+    arguments.reserve(argv.size() + 1);
     for (const std::string& argument : argv) {
         arguments.push_back(const_cast<char*>(argument.c_str()));
     }

@@ -92,7 +92,7 @@ Text FakeHost::ProgramDirectory() {
 
 Bytes FakeHost::ReadFile(const Text& path) {
     const auto file = files.find(path);
-    const Bytes bytes = file != files.end() ? file->second : Bytes();
+    Bytes bytes = file != files.end() ? file->second : Bytes();
     calls_.push_back("ReadFile(" + Quoted(path) + ") -> " + QuotedBytes(bytes));
     return bytes;
 }
@@ -151,7 +151,7 @@ bool FakeHost::OpenChooser(FileChooser& chooser) {
 }
 
 Text FakeHost::ChooseFolder(const Text& instruction, std::optional<bool> includeFiles) {
-    const Text folder = TakeFront(folderChoices, Text());
+    Text folder = TakeFront(folderChoices, Text());
     std::string call = "ChooseFolder(" + Quoted(instruction);
     if (includeFiles) {
         call += ", " + Flag(*includeFiles);

@@ -97,6 +97,7 @@ QImage Arrange(const std::vector<QImage>& images, Qt::Orientation orientation) {
 
 QImage Row(const std::vector<const char*>& names) {
     std::vector<QImage> pictures;
+    pictures.reserve(names.size());
     for (const char* name : names) {
         pictures.push_back(Picture(name));
     }

@@ -20,7 +20,7 @@ namespace {
 // is named outright: for a face that is not installed, Qt first searches every installed font
 // for fallbacks, a good part of the start-up's time.
 QString FaceName(const char* face) {
-    const QString name = QString::fromUtf8(face);
+    QString name = QString::fromUtf8(face);
 #ifndef Q_OS_WIN
     if (name == QStringLiteral("微软雅黑")) {
         static const QString standIn = QFontDatabase::hasFamily(QStringLiteral("Microsoft YaHei"))
