@@ -1,7 +1,8 @@
 #pragma once
-#include <thread>
 // How the program starts Qt: with no program name, and with Qt's own texts in Simplified
 // Chinese. The window tests start Qt the same way.
+
+#include <thread>
 
 namespace tarnwick::ui {
 
@@ -21,7 +22,7 @@ struct QtCommandLine {
 
 // Reads the system's font configuration on a second thread while Qt starts, so that the first
 // window's text need not wait for it (on Linux it is the largest single cost of start-up). The
-// reading ends before the first window is built, so Qt never shares it with the thread.
+// reading ends before the first window is built; fontconfig itself is safe to call from both.
 class FontConfigurationReader {
 public:
     FontConfigurationReader();
