@@ -1,6 +1,7 @@
+// Questions about what lies at a path; the same on every system. Reading, writing and deleting
+// are the system's own (posix/whole_files.cpp, win/whole_files.cpp).
 #include "host/files.h"
 
-#include <fstream>
 #include <system_error>
 
 #include "host/paths.h"
@@ -8,45 +9,6 @@
 namespace tarnwick {
 
 namespace fs = std::filesystem;
-
-Bytes ReadWholeFile(const Text& path) {
-    const fs::path file = NativePath(path);
-    std::error_code error;
-    if (file.empty() || !fs::is_regular_file(file, error)) {
-        return {};
-    }
-    // Take the length, read that many bytes, keep those actually read.
-    Bytes bytes(fs::file_size(file, error), '\0');
-    if (error) {
-        return {};
-    }
-    std::ifstream in(file, std::ios::binary);
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return bytes;
-}
-
-bool WriteWholeFile(const Text& path, std::initializer_list<Bytes> parts) {
-    const fs::path file = NativePath(path);
-    if (file.empty()) {
-        return false;
-    }
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    for (const Bytes& part : parts) {
-        out.write(part.data(), static_cast<std::streamsize>(part.size()));
-    }
-    out.close();
-    return !out.fail();
-}
-
-bool DeleteOneFile(const Text& path) {
-    const fs::path file = NativePath(path);
-    std::error_code error;
-    if (file.empty() || fs::is_directory(fs::symlink_status(file, error))) {
-        return false;
-    }
-    return fs::remove(file, error);
-}
 
 bool FileExists(const Text& path) {
     const fs::path file = NativePath(path);

@@ -1,16 +1,17 @@
 // Runs a command line through CreateProcessW, exactly as the caller wrote it: no program name
 // apart from the line, no quoting added. Windows itself finds the program, in the executable's
-// folder (the program folder) first and then on PATH, so the runner needs no lookup of its own.
+// folder and the current directory (the program folder) first and then on PATH, so the runner
+// needs no lookup of its own.
 
 #include "host/win/windows_api.h"
 
 #include <algorithm>
 #include <array>
 #include <utility>
-#include <vector>
 
 #include "host/command_runner.h"
 #include "host/encoding.h"
+#include "host/win/process_start.h"
 
 namespace tarnwick {
 
@@ -35,14 +36,6 @@ WORD ShowState(std::optional<int> windowMode) {
     return kShowStateByWindowMode[mode - 1];
 }
 
-// CreateProcessW may write into the command line, so it gets its own terminated copy.
-std::vector<wchar_t> WritableCommandLine(const Text& commandLine) {
-    const std::u16string utf16 = Utf16FromText(commandLine);
-    std::vector<wchar_t> buffer(utf16.begin(), utf16.end());
-    buffer.push_back(L'\0');
-    return buffer;
-}
-
 }  // namespace
 
 CommandRunner::CommandRunner(std::filesystem::path programFolder, ProcessWait* wait)
@@ -50,37 +43,24 @@ CommandRunner::CommandRunner(std::filesystem::path programFolder, ProcessWait* w
 
 CommandResult CommandRunner::Run(const Text& commandLine, bool wait,
                                  std::optional<int> windowMode) {
-    std::vector<wchar_t> line = WritableCommandLine(commandLine);
-
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = ShowState(windowMode);
-    PROCESS_INFORMATION process = {};
-
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
+    const std::optional<StartedProcess> started =
+        StartProcess(Utf16FromText(commandLine), ShowState(windowMode));
+    if (!started) {
         return {false, 0};
     }
-
-    CommandResult result{true, 0};
-    if (wait) {
-        if (wait_ != nullptr) {
-            wait_->Until([&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; });
-        } else {
-            WaitForSingleObject(process.hProcess, INFINITE);
-        }
-        DWORD exitCode = 0;
-        if (GetExitCodeProcess(process.hProcess, &exitCode)) {
-            result.exitCode = static_cast<int>(exitCode);
-        }
-    } else {
-        WaitForInputIdle(process.hProcess, kInputIdleMilliseconds);
+    const HANDLE process = started->process.get();
+    if (!wait) {
+        WaitForInputIdle(process, kInputIdleMilliseconds);
+        return {true, 0};
     }
-
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return result;
+    if (wait_ != nullptr) {
+        wait_->Until([process] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; });
+    } else {
+        WaitForSingleObject(process, INFINITE);
+    }
+    DWORD exitCode = 0;
+    GetExitCodeProcess(process, &exitCode);
+    return {true, static_cast<int>(exitCode)};
 }
 
 }  // namespace tarnwick

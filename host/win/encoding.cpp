@@ -1,11 +1,6 @@
 // Conversions through the Win32 code-page functions. The program's encoding is code page 936.
 
-// windows.h first: its macros (FindText, DeleteFile, ...) are undone before our headers.
-#define WIN32_LEAN_AND_MEAN
-#define NOMINMAX
-#include <windows.h>
-#undef FindText
-#undef DeleteFile
+#include "host/win/windows_api.h"
 
 #include <string>
 

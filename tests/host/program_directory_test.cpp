@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "host/executable_path.h"
 #include "host/paths.h"
 #include "tests/support/temp_folder.h"
 
@@ -33,7 +34,8 @@ TEST(FixProgramDirectory, MakesTheExecutablesFolderCurrent) {
     const Text directory = ProgramDirectory();
     EXPECT_NE(RightText(directory, 1), "\\");
     EXPECT_EQ(NativePath(directory), std::filesystem::current_path());
-    EXPECT_TRUE(std::filesystem::exists(std::filesystem::current_path() / "host_tests"));
+    const Text fileName = SplitProgramPath(ExecutablePath()).fileName;
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::current_path() / NativePath(fileName)));
 }
 
 }  // namespace

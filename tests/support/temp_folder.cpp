@@ -24,8 +24,12 @@ TempFolder::~TempFolder() {
     fs::remove_all(path_, ignored);
 }
 
+fs::path TempFolder::operator/(std::string_view name) const {
+    return path_ / std::u8string(name.begin(), name.end());
+}
+
 void TempFolder::Write(std::string_view name, std::string_view bytes, bool executable) const {
-    const fs::path file = path_ / name;
+    const fs::path file = *this / name;
     fs::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary | std::ios::trunc).write(bytes.data(), bytes.size());
     if (executable) {
@@ -34,7 +38,7 @@ void TempFolder::Write(std::string_view name, std::string_view bytes, bool execu
 }
 
 std::string TempFolder::Read(std::string_view name) const {
-    std::ifstream in(path_ / name, std::ios::binary);
+    std::ifstream in(*this / name, std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
@@ -49,19 +53,32 @@ CurrentDirectory::~CurrentDirectory() {
     fs::current_path(previous_, ignored);
 }
 
+namespace {
+
+// Sets or, with nullptr, removes a variable; children started later see the change.
+void SetVariable(const char* name, const char* value) {
+#ifdef _WIN32
+    _putenv_s(name, value != nullptr ? value : "");
+#else
+    if (value != nullptr) {
+        setenv(name, value, 1);
+    } else {
+        unsetenv(name);
+    }
+#endif
+}
+
+}  // namespace
+
 ScopedEnvironment::ScopedEnvironment(const char* name, const std::string& value) : name_(name) {
     if (const char* previous = std::getenv(name)) {
         previous_ = previous;
     }
-    setenv(name, value.c_str(), 1);
+    SetVariable(name, value.c_str());
 }
 
 ScopedEnvironment::~ScopedEnvironment() {
-    if (previous_) {
-        setenv(name_, previous_->c_str(), 1);
-    } else {
-        unsetenv(name_);
-    }
+    SetVariable(name_, previous_ ? previous_->c_str() : nullptr);
 }
 
 }  // namespace tarnwick::testing

@@ -17,7 +17,8 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
+    // Names are UTF-8, on every system.
+    std::filesystem::path operator/(std::string_view name) const;
 
     // Writes a file (creating its folders) with the given bytes.
     void Write(std::string_view name, std::string_view bytes, bool executable = false) const;

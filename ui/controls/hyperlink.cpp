@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #ifdef Q_OS_WIN
-#include "ui/web_address.h"
+#include "host/web_address.h"
 #else
 #include <QDesktopServices>
 #include <QUrl>

@@ -1,19 +1,15 @@
-// The shell's open verb for a web address, with the registered ".htm" browser as fallback.
+// The shell's open verb for a web address, with the browser registered for ".htm" pages as
+// fallback.
 
 #include "host/win/windows_api.h"
 
 #include <shellapi.h>
 
-#include <string>
+#include "host/web_address.h"
+#include "host/win/process_start.h"
 
-#include "ui/web_address.h"
-
-namespace tarnwick::ui {
+namespace tarnwick {
 namespace {
-
-std::wstring Wide(std::u16string_view text) {
-    return std::wstring(text.begin(), text.end());
-}
 
 // The default value of a key under the class root; empty when it is missing or no string.
 std::wstring ClassRootDefault(const std::wstring& key) {
@@ -40,31 +36,28 @@ std::wstring ClassRootDefault(const std::wstring& key) {
 
 }  // namespace
 
+std::u16string RegisteredBrowserCommandLine(std::u16string_view address) {
+    const std::wstring pageClass = ClassRootDefault(L".htm");
+    if (pageClass.empty()) {
+        return std::u16string();
+    }
+    const std::wstring openCommand = ClassRootDefault(pageClass + L"\\shell\\open\\command");
+    if (openCommand.empty()) {
+        return std::u16string();
+    }
+    return BrowserCommandLine(Utf16(openCommand), address);
+}
+
 void OpenWebAddressWithShell(std::u16string_view address) {
-    const std::wstring target = Wide(address);
     const auto shown = reinterpret_cast<INT_PTR>(
-        ShellExecuteW(nullptr, L"open", target.c_str(), nullptr, nullptr, SW_SHOW));
+        ShellExecuteW(nullptr, L"open", Wide(address).c_str(), nullptr, nullptr, SW_SHOW));
     if (shown > 32) {
         return;
     }
-    const std::wstring pageClass = ClassRootDefault(L".htm");
-    const std::wstring openCommand = ClassRootDefault(pageClass + L"\\shell\\open\\command");
-    if (pageClass.empty() || openCommand.empty()) {
-        return;
-    }
-    const std::u16string line =
-        BrowserCommandLine(std::u16string(openCommand.begin(), openCommand.end()), address);
-    std::wstring commandLine(line.begin(), line.end());
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOW;
-    PROCESS_INFORMATION process{};
-    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                       &startup, &process)) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
+    const std::u16string line = RegisteredBrowserCommandLine(address);
+    if (!line.empty()) {
+        StartProcess(line, SW_SHOW);
     }
 }
 
-}  // namespace tarnwick::ui
+}  // namespace tarnwick

@@ -1,6 +1,6 @@
-#include "ui/web_address.h"
+#include "host/web_address.h"
 
-namespace tarnwick::ui {
+namespace tarnwick {
 
 std::u16string BrowserCommandLine(std::u16string_view openCommand, std::u16string_view address) {
     std::size_t cut = openCommand.find(u"%1");
@@ -13,4 +13,4 @@ std::u16string BrowserCommandLine(std::u16string_view openCommand, std::u16strin
     return line;
 }
 
-}  // namespace tarnwick::ui
+}  // namespace tarnwick
