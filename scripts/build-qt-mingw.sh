@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Makes Qt for Windows (qtbase: Core, Gui, Widgets, Test) from Debian's own source package with
 # Debian's MinGW-w64 and host Qt, into a cache folder outside the repository; a finished cache
-# is reused. Prints the folder. TARNWICK_QT_MINGW_DIR overrides where it goes.
+# is reused. Prints the folder; its progress goes to stderr. TARNWICK_QT_MINGW_DIR overrides
+# where it goes.
 set -euo pipefail
+exec 3>&1 1>&2
+top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 prefix="${TARNWICK_QT_MINGW_DIR:-/var/cache/tarnwick/qt6-mingw}"
 work="$prefix.work"
-[ -f "$prefix/.complete" ] && { echo "$prefix"; exit 0; }
+[ -f "$prefix/.complete" ] && { echo "$prefix" >&3; exit 0; }
 
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
@@ -53,13 +56,8 @@ features=(sql network dbus opengl vulkan printsupport concurrent xml zstd icu op
           androiddeployqt direct2d1_1 system_zlib system_png system_jpeg system_harfbuzz
           system_freetype system_pcre2 system_doubleconversion system_textmarkdownreader)
 cmake -G Ninja -S "$source_dir" -B build \
-    -DCMAKE_SYSTEM_NAME=Windows -DCMAKE_SYSTEM_PROCESSOR=x86_64 \
-    -DCMAKE_C_COMPILER=x86_64-w64-mingw32-gcc-posix \
-    -DCMAKE_CXX_COMPILER=x86_64-w64-mingw32-g++-posix \
-    -DCMAKE_RC_COMPILER=x86_64-w64-mingw32-windres \
-    -DCMAKE_FIND_ROOT_PATH=/usr/x86_64-w64-mingw32 \
-    -DCMAKE_FIND_ROOT_PATH_MODE_PROGRAM=NEVER -DCMAKE_FIND_ROOT_PATH_MODE_LIBRARY=ONLY \
-    -DCMAKE_FIND_ROOT_PATH_MODE_INCLUDE=ONLY -DCMAKE_FIND_ROOT_PATH_MODE_PACKAGE=BOTH \
+    -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" \
+    -DCMAKE_FIND_ROOT_PATH_MODE_PACKAGE=BOTH \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON \
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
@@ -68,4 +66,4 @@ cmake --build build -j "${TARNWICK_QT_MINGW_JOBS:-2}"
 cmake --install build >/dev/null
 touch "$prefix/.complete"
 cd / && rm -rf "$work"
-echo "$prefix"
+echo "$prefix" >&3
