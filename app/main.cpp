@@ -5,6 +5,7 @@
 #include "app/window_manager.h"
 #include "app/wiring.h"
 #include "host/program_directory.h"
+#include "ui/first_paint_signal.h"
 #include "ui/qt_host.h"
 #include "ui/qt_start.h"
 
@@ -19,6 +20,7 @@ int main() {
     QApplication application(commandLine.count, commandLine.values);
     QApplication::setQuitOnLastWindowClosed(false);  // the window manager decides
     tarnwick::ui::LoadQtChineseTexts();
+    tarnwick::ui::SignalFirstPaint();
 
     tarnwick::ui::QtHost host;
     tarnwick::app::WindowManager windows(

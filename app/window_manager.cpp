@@ -62,6 +62,11 @@ ui::Window* WindowManager::Find(WindowKind kind) const {
     return found != open_.end() ? found->second.window.get() : nullptr;
 }
 
+bool WindowManager::IsClosing(WindowKind kind) const {
+    const auto found = open_.find(kind);
+    return found != open_.end() && found->second.closingMark;
+}
+
 void WindowManager::RunHandler(const std::function<void()>& handler) {
     ++runningHandlers_;
     handler();

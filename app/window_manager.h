@@ -34,6 +34,8 @@ public:
 
     ui::Window* Find(WindowKind kind) const;
     bool IsOpen(WindowKind kind) const { return Find(kind) != nullptr; }
+    // Open and marked for closing: OpenWindow builds it anew.
+    bool IsClosing(WindowKind kind) const;
 
     // Every event handler runs through here, so that closes wait for it to end, also while
     // it pauses or waits for a command inside a nested event loop.

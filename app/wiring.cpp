@@ -1,6 +1,10 @@
 #include "app/wiring.h"
 
 #include "app/navigation.h"
+#include "compile/apk_tools.h"
+#include "compile/browse.h"
+#include "compile/task_selection.h"
+#include "compile/tool_output.h"
 #include "flash/family_selection.h"
 #include "flash/flash_dispatch.h"
 #include "push/push_dispatch.h"
@@ -69,8 +73,40 @@ void WireFlash(WindowManager& windows, ui::Window& window, Host& host) {
     TakeHomePosition(windows, window);
 }
 
-void WireCompile(WindowManager& windows, ui::Window& window) {
+// The end of a compile-mode tool run. An info window that is open already comes to the front
+// and reads the logs again, so that it never shows an earlier run's output.
+void ShowToolOutput(WindowManager& windows, Host& host) {
+    const bool alreadyOpen =
+        windows.IsOpen(WindowKind::Info) && !windows.IsClosing(WindowKind::Info);
+    windows.OpenWindow(WindowKind::Info);
+    if (alreadyOpen) {
+        ui::InfoWindow info(*windows.Find(WindowKind::Info));
+        compile::ReadBackToolOutput(info, host);
+    }
+}
+
+void WireCompile(WindowManager& windows, ui::Window& window, Host& host) {
     ui::CompileWindow compile(window);
+    compile.载入资源.onClick =
+        Handler(windows, [compile]() mutable { compile::SelectFrameworkTask(compile); });
+    compile.编译模式.onClick =
+        Handler(windows, [compile]() mutable { compile::SelectCompileTask(compile); });
+    for (ui::CheckBox* operation : {&compile.反编译, &compile.回编译, &compile.签名}) {
+        operation->onClick = Handler(windows, [compile, operation]() mutable {
+            compile::ChooseOperation(compile, *operation);
+        });
+    }
+    compile.资源3.onContentChanged =
+        Handler(windows, [compile]() mutable { compile::DeriveOutputName(compile); });
+    compile.图形按钮1.onClick = Handler(windows, [&host] { compile::OpenDriveC(host); });
+    compile.图形按钮3.onClick =
+        Handler(windows, [compile, &host]() mutable { compile::ChooseInput(compile, host); });
+    compile.图形按钮4.onClick =
+        Handler(windows, [compile, &host]() mutable { compile::ChooseOutput(compile, host); });
+    compile.刷机模式下一步.onClick = Handler(windows, [compile, &windows, &host]() mutable {
+        compile::RunSelectedTask(compile, host,
+                                 [&windows, &host] { ShowToolOutput(windows, host); });
+    });
     compile.刷机模式返回.onClick =
         Handler(windows, [&windows] { ReturnHome(windows, WindowKind::Compile); });
     compile.关闭.onClick = Handler(windows, [&windows] { windows.ExitProgram(0); });
@@ -78,10 +114,11 @@ void WireCompile(WindowManager& windows, ui::Window& window) {
     TakeHomePosition(windows, window);
 }
 
-void WireInfo(WindowManager& windows, ui::Window& window) {
+void WireInfo(WindowManager& windows, ui::Window& window, Host& host) {
     ui::InfoWindow info(window);
     info.关闭.onClick = Handler(windows, [&windows] { windows.CloseWindow(WindowKind::Info); });
     PlaceInfoWindow(windows, window);
+    compile::ReadBackToolOutput(info, host);
 }
 
 }  // namespace
@@ -96,9 +133,9 @@ WindowManager::Setup WireWindows(Host& host) {
             case WindowKind::Flash:
                 return WireFlash(windows, window, host);
             case WindowKind::Compile:
-                return WireCompile(windows, window);
+                return WireCompile(windows, window, host);
             case WindowKind::Info:
-                return WireInfo(windows, window);
+                return WireInfo(windows, window, host);
         }
     };
 }

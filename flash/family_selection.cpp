@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "steps/choose_file.h"
+
 namespace tarnwick::flash {
 
 namespace {
@@ -39,16 +41,7 @@ constexpr const char* kImageFilter = "IMG镜像文件(*.img)|*.img";
 
 void Browse(ui::FlashWindow& w, Host& host, FileChooser::Kind kind, const Text& filter,
             ui::EditBox& box) {
-    FileChooser& chooser = w.通用对话框1;
-    chooser.kind = kind;
-    chooser.filter = filter;
-    chooser.keepCurrentDirectory = true;  // the work files are named relative to it
-    if (kind == FileChooser::Save) {
-        host.ChooseSaveFile(chooser);
-    } else {
-        host.ChooseOpenFile(chooser);
-    }
-    box.setContent(chooser.fileName);
+    box.setContent(ChooseFile(host, w.通用对话框1, kind, filter));
 }
 
 }  // namespace

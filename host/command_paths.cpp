@@ -33,7 +33,15 @@ Text CommandLinePath(const Text& path) {
     const bool needsQuotes = AnyOneByteCharacter(path, [&](unsigned char byte) {
         return kNeedQuotes.find(static_cast<char>(byte)) != std::string_view::npos;
     });
-    return needsQuotes ? "\"" + path + "\"" : path;
+    return needsQuotes ? QuotedCommandLinePath(path) : path;
+}
+
+Text QuotedCommandLinePath(const Text& path) {
+    const std::string& bytes = path.bytes();
+    const std::size_t lastOther = bytes.find_last_not_of('\\');
+    const std::size_t backslashes =
+        bytes.size() - (lastOther == std::string::npos ? 0 : lastOther + 1);
+    return Text::FromBytes('"' + bytes + std::string(backslashes, '\\') + '"');
 }
 
 bool CanPassOnCommandLine(const Text& path) {

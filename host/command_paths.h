@@ -7,9 +7,14 @@
 
 namespace tarnwick {
 
-// The path as it goes into a command line: in double quotes when it holds a blank or one of
-// & | < > ^ ( ) , ; =, else unchanged.
+// The path as it goes into a command line: quoted (QuotedCommandLinePath) when it holds a
+// blank or one of & | < > ^ ( ) , ; =, else unchanged.
 Text CommandLinePath(const Text& path);
+
+// The path in double quotes. Backslashes at its end are doubled: a program that splits its
+// command line by the Windows rules would otherwise read the last one and the closing quote
+// as a literal quote ("C:\my apps\" would swallow the rest of the line).
+Text QuotedCommandLinePath(const Text& path);
 
 // False when the path holds a double quote, a % or a control character.
 bool CanPassOnCommandLine(const Text& path);

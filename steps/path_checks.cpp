@@ -6,17 +6,27 @@
 
 namespace tarnwick {
 
-bool CheckChosenPath(Host& host, const Text& path, const Text& extension,
-                     const Text& wrongExtensionMessage) {
+bool CheckPathChosen(Host& host, const Text& path) {
     if (path == "") {
         host.ShowMessage("您尚未选择任何文件!\r\n\r\n请重新选择文件,并保证其路径完整!", 0, "警告!");
         return false;
     }
+    return true;
+}
+
+bool CheckPathHolds(Host& host, const Text& path, const Text& extension, const Text& message,
+                    const Text& title) {
     if (FindText(path, extension) == -1) {
-        host.ShowMessage(wrongExtensionMessage, 0, "警告!");
+        host.ShowMessage(message, 0, title);
         return false;
     }
     return true;
+}
+
+bool CheckChosenPath(Host& host, const Text& path, const Text& extension,
+                     const Text& wrongExtensionMessage) {
+    return CheckPathChosen(host, path) &&
+           CheckPathHolds(host, path, extension, wrongExtensionMessage);
 }
 
 namespace {

@@ -8,6 +8,13 @@
 
 namespace tarnwick {
 
+// The path is not empty.
+bool CheckPathChosen(Host& host, const Text& path);
+
+// The path holds `extension` somewhere (case-sensitive); else the message with its title.
+bool CheckPathHolds(Host& host, const Text& path, const Text& extension, const Text& message,
+                    const Text& title = "警告!");
+
 // The path is not empty and holds `extension` somewhere (case-sensitive).
 bool CheckChosenPath(Host& host, const Text& path, const Text& extension,
                      const Text& wrongExtensionMessage);

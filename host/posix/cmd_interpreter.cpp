@@ -3,9 +3,9 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <string_view>
 
 #include "host/encoding.h"
+#include "host/posix/batch_file.h"
 #include "host/posix/builtins.h"
 #include "host/posix/cmd_line_parser.h"
 #include "host/posix/native_arguments.h"
@@ -69,25 +69,9 @@ int CmdInterpreter::RunAndChain(const AndChain& chain, OutputStreams streams, bo
 }
 
 int CmdInterpreter::RunBatchFile(const fs::path& file, OutputStreams streams) {
-    const std::string content = ReadAll(file);
     int exitCode = 0;
-    std::size_t start = 0;
-    while (start < content.size()) {
-        std::size_t end = content.find('\n', start);
-        if (end == std::string::npos) {
-            end = content.size();
-        }
-        std::string_view line(content.data() + start, end - start);
-        if (line.ends_with('\r')) {
-            line.remove_suffix(1);
-        }
-        if (line.starts_with('@')) {
-            line.remove_prefix(1);  // "@" only keeps cmd from echoing the line
-        }
-        if (line.find_first_not_of(" \t") != std::string_view::npos) {
-            exitCode = RunLine(Text::FromBytes(std::string(line)), streams, true);
-        }
-        start = end + 1;
+    for (const Text& line : BatchFileLines(ReadAll(file))) {
+        exitCode = RunLine(line, streams, true);
     }
     return exitCode;
 }

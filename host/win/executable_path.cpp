@@ -19,7 +19,7 @@ Text ExecutablePath() {
         }
         // A path that fills the whole buffer may have been cut short.
         if (length < buffer.size()) {
-            return TextFromUtf16(std::u16string(buffer.begin(), buffer.begin() + length));
+            return TextFromUtf16(Utf16(std::wstring_view(buffer).substr(0, length)));
         }
         buffer.resize(buffer.size() * 2);
     }

@@ -2,21 +2,17 @@
 
 #include "host/win/windows_api.h"
 
-#include <string>
-
 #include "host/encoding.h"
 #include "host/paths.h"
 
 namespace tarnwick {
 
 std::filesystem::path NativePath(const Text& programPath) {
-    const std::u16string utf16 = Utf16FromText(programPath);
-    return std::filesystem::path(std::wstring(utf16.begin(), utf16.end()));
+    return std::filesystem::path(Wide(Utf16FromText(programPath)));
 }
 
 Text ProgramPath(const std::filesystem::path& nativePath) {
-    const std::wstring& native = nativePath.native();
-    return TextFromUtf16(std::u16string(native.begin(), native.end()));
+    return TextFromUtf16(Utf16(nativePath.native()));
 }
 
 }  // namespace tarnwick

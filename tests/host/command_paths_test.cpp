@@ -31,6 +31,10 @@ TEST(CommandLinePath, QuotesOnlyPathsThatTheInterpreterWouldSplitOrActOn) {
         {"C:\\a;b.img", "\"C:\\a;b.img\""},
         {"C:\\a=b.img", "\"C:\\a=b.img\""},
         {"C:\\Program Files\\Tarnwick", "\"C:\\Program Files\\Tarnwick\""},
+        // Found by fuzzing: a quoted path's last backslash took the closing quote for a literal.
+        {"C:\\my apps\\", "\"C:\\my apps\\\\\""},
+        {"Z:(d\\\\", "\"Z:(d\\\\\\\\\""},
+        {"C:\\apps\\", "C:\\apps\\"},  // unquoted, a backslash is plain
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);

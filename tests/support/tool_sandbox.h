@@ -14,7 +14,7 @@ namespace tarnwick::testing {
 
 class ToolSandbox {
 public:
-    explicit ToolSandbox(std::initializer_list<std::string> tools);
+    ToolSandbox(std::initializer_list<std::string> tools);
 
     // (Re)writes a recording tool; `ending` is shell code run after it recorded, e.g. "exit 1\n".
     void WriteTool(const std::string& name, const std::string& ending = "") const;

@@ -1,0 +1,102 @@
+#include "compile/apk_tools.h"
+
+#include "host/command_paths.h"
+#include "steps/commands.h"
+#include "steps/path_checks.h"
+
+namespace tarnwick::compile {
+
+namespace {
+
+// A framework path counts only as an absolute path with a drive; the file name is not looked at.
+bool HasDrive(const Text& path) {
+    return FindText(path, ":\\") != -1;
+}
+
+// The tools write their errors (and apktool its warnings) to the error output: both outputs
+// go into the log.
+void RunTool(Host& host, const Text& commandLine, const Text& log) {
+    Run(host, commandLine + " > " + log + " 2>&1");
+}
+
+void InstallFrameworks(ui::CompileWindow& w, Host& host, const ShowOutput& showOutput) {
+    const Text first = w.资源1.content();
+    const Text second = w.资源2.content();
+    if (!HasDrive(first)) {
+        host.ShowMessage(
+            "请选择名为framework-res.apk的文件!\r\n\r\n请重新选择文件,并保证其路径完整!", 0,
+            "警告!");
+        return;
+    }
+    // A second path without a drive is skipped without a word.
+    const bool withSecond = HasDrive(second);
+    if (!CheckCommandLinePaths(host, {first, withSecond ? second : Text()})) {
+        return;
+    }
+    RunTool(host, "cmd /c java -jar apktool.jar if " + CommandLinePath(first), "log.txt");
+    if (withSecond) {
+        RunTool(host, "cmd /c java -jar apktool.jar if " + CommandLinePath(second), "log2.txt");
+    }
+    showOutput();
+}
+
+// An operation of the compile task on IN (资源3) and OUT (资源4): IN must be chosen, one of
+// them must name an APK, and its tool's command line.
+struct ApkOperation {
+    enum { Input, Output } apkPath;
+    const char* noApkMessage;  // shown with an empty title
+    Text (*commandLine)(const Text& in, const Text& out);
+};
+
+// IN of decompile and rebuild always stands in double quotes. OUT of decompile is not
+// checked: empty, it leaves -o without a folder name.
+const ApkOperation kDecompile = {
+    ApkOperation::Input, "请选择APK文件!", [](const Text& in, const Text& out) {
+        return "cmd /c apktool d -f " + QuotedCommandLinePath(in) + " -o " + CommandLinePath(out);
+    }};
+const ApkOperation kRebuild = {
+    ApkOperation::Output, "请设置要生成的文件名!", [](const Text& in, const Text& out) {
+        return "cmd /c apktool b -f " + QuotedCommandLinePath(in) + " -o " + CommandLinePath(out);
+    }};
+// The key files lie in the program folder, the current directory.
+const ApkOperation kSign = {
+    ApkOperation::Output, "请设置要生成的文件名!", [](const Text& in, const Text& out) {
+        return "cmd /c java -jar signapk.jar testkey.x509.pem testkey.pk8 " + CommandLinePath(in) +
+               " " + CommandLinePath(out);
+    }};
+
+void RunApkOperation(ui::CompileWindow& w, Host& host, const ApkOperation& operation,
+                     const ShowOutput& showOutput) {
+    const Text in = w.资源3.content();
+    const Text out = w.资源4.content();
+    const Text& apk = operation.apkPath == ApkOperation::Input ? in : out;
+    if (!CheckPathChosen(host, in) ||
+        !CheckPathHolds(host, apk, ".apk", operation.noApkMessage, "") ||
+        !CheckCommandLinePaths(host, {in, out})) {
+        return;
+    }
+    RunTool(host, operation.commandLine(in, out), "log.txt");
+    showOutput();
+}
+
+}  // namespace
+
+void RunSelectedTask(ui::CompileWindow& w, Host& host, const ShowOutput& showOutput) {
+    if (w.载入资源.checked()) {
+        return InstallFrameworks(w, host, showOutput);
+    }
+    if (!w.编译模式.checked()) {
+        return;
+    }
+    if (w.反编译.checked()) {
+        return RunApkOperation(w, host, kDecompile, showOutput);
+    }
+    if (w.回编译.checked()) {
+        return RunApkOperation(w, host, kRebuild, showOutput);
+    }
+    if (w.签名.checked()) {
+        return RunApkOperation(w, host, kSign, showOutput);
+    }
+}
+
+}  // namespace tarnwick::compile

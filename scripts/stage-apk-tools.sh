@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Sets up a program folder so that the compile mode's command lines work unchanged with
+# Debian's apktool and signapk:
+#   apktool.jar       a jar of only a manifest that starts apktool with Debian's jars
+#   apktool           a launcher that runs that jar (found before /usr/bin/apktool)
+#   signapk.jar       a link to Debian's signapk.jar
+#   testkey.x509.pem  the signing certificate and its key, made when neither exists;
+#   testkey.pk8       put your own pair there instead to sign with your key
+# It also removes a framework link that Debian's own apktool launcher leaves behind (see below).
+# Usage: stage-apk-tools.sh PROGRAM_FOLDER
+set -euo pipefail
+folder="$(cd "$1" && pwd)"
+apktool_jars=/usr/share/apktool
+if [ ! -e "$apktool_jars/apktool-cli.jar" ]; then
+    echo "Debian's apktool is not installed (scripts/install-deps.sh installs it)" >&2
+    exit 1
+fi
+
+# Debian's apktool-cli.jar names no class path. The manifest names every jar by absolute path:
+# the first on the Class-Path line itself, the others on continuation lines (a leading blank
+# continues the line, the second blank separates the names).
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/META-INF"
+{
+    printf 'Manifest-Version: 1.0\r\nMain-Class: brut.apktool.Main\r\n'
+    separator="Class-Path: "
+    for jar in "$apktool_jars"/*.jar; do
+        printf '%s%s\r\n' "$separator" "$jar"
+        separator="  "
+    done
+} > "$work/META-INF/MANIFEST.MF"
+rm -f "$folder/apktool.jar"
+(cd "$work" && zip -q -X "$folder/apktool.jar" META-INF/MANIFEST.MF)
+
+printf '#!/bin/sh\nexec java -jar "$(dirname "$0")/apktool.jar" "$@"\n' > "$folder/apktool"
+chmod +x "$folder/apktool"
+
+ln -sfn /usr/share/signapk/signapk.jar "$folder/signapk.jar"
+
+# An RSA-2048 self-signed certificate and its private key as unencrypted PKCS#8 DER.
+if [ ! -e "$folder/testkey.x509.pem" ] && [ ! -e "$folder/testkey.pk8" ]; then
+    (
+        umask 077
+        openssl req -x509 -newkey rsa:2048 -nodes -days 10950 -subj "/CN=Tarnwick test key" \
+            -keyout "$work/key.pem" -out "$folder/testkey.x509.pem" 2>/dev/null
+        openssl pkcs8 -topk8 -nocrypt -inform PEM -outform DER \
+            -in "$work/key.pem" -out "$folder/testkey.pk8"
+    )
+    chmod 644 "$folder/testkey.x509.pem"
+elif [ ! -e "$folder/testkey.x509.pem" ] || [ ! -e "$folder/testkey.pk8" ]; then
+    echo "warning: $folder holds only one of testkey.x509.pem and testkey.pk8; signing fails" >&2
+fi
+
+# Debian's /usr/bin/apktool links apktool's framework 1.apk to the system's framework-res.apk;
+# a framework install would then write through the link into the system's file. Without the
+# link the install writes a file of its own. Java takes the home folder from the user database.
+home="$(getent passwd "$(id -u)" | cut -d: -f6)"
+framework="${XDG_DATA_HOME-${home:-$HOME}/.local/share}/apktool/framework"
+if [ -L "$framework/1.apk" ]; then
+    rm -f -- "$framework/1.apk"
+fi

@@ -1,0 +1,116 @@
+// The compile mode with Debian's apktool and signapk through the real command runner and the
+// program's wiring, in a program folder set up as scripts/run.sh sets up the program's own,
+// with a temporary home and data folder: apktool's framework folder is the test's.
+#include <QCoreApplication>
+#include <QEvent>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "app/window_manager.h"
+#include "app/wiring.h"
+#include "host/paths.h"
+#include "tests/support/real_commands_host.h"
+#include "tests/support/temp_folder.h"
+#include "tests/ui/built_window.h"
+#include "ui/compile_window.h"
+#include "ui/info_window.h"
+
+namespace tarnwick::compile::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using ::tarnwick::testing::CurrentDirectory;
+using ::tarnwick::testing::RealCommandsHost;
+using ::tarnwick::testing::ScopedEnvironment;
+using ::tarnwick::testing::TempFolder;
+
+int Shell(const std::string& command, const fs::path& path) {
+    return std::system((command + " '" + path.string() + "'").c_str());
+}
+
+class CompileEndToEnd : public ::testing::Test {
+protected:
+    ~CompileEndToEnd() override {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    ui::Window& OpenCompileWindow() {
+        windows_.OpenWindow(app::WindowKind::Compile);
+        return *windows_.Find(app::WindowKind::Compile);
+    }
+    // Runs the operation on the two paths; the info window's text.
+    std::string Run(ui::CheckBox& operation, const fs::path& in, const fs::path& out) {
+        if (!operation.checked()) {
+            ui::testing::ClickMark(operation);
+        }
+        compile_.资源3.setContent(ProgramPath(in));
+        compile_.资源4.setContent(ProgramPath(out));
+        return Execute();
+    }
+    std::string Execute() {
+        compile_.刷机模式下一步.onClick();
+        EXPECT_FALSE(fs::exists(program_ / "log.txt"));
+        return ui::InfoWindow(*windows_.Find(app::WindowKind::Info)).编辑框1.content().bytes();
+    }
+
+    TempFolder program_, home_, data_, user_;  // program folder, drive C:, XDG data, user files
+    ScopedEnvironment homeVariable_{"HOME", home_.path().string()};
+    ScopedEnvironment dataVariable_{"XDG_DATA_HOME", data_.path().string()};
+    CurrentDirectory current_{program_.path()};
+    RealCommandsHost host_{program_.path()};
+    app::WindowManager windows_{app::WireWindows(host_), [](int) {}, [] {}};
+    ui::CompileWindow compile_{OpenCompileWindow()};
+};
+
+TEST_F(CompileEndToEnd, FrameworkRebuildDecompileAndSignRunThroughTheWindow) {
+    // A framework link as Debian's apktool leaves it: the set-up removes it, never its target,
+    // which is a copy: the system's own file is never handed to a framework install.
+    const fs::path framework = user_ / "my fw" / "framework-res.apk";
+    fs::create_directories(framework.parent_path());
+    fs::copy_file("/usr/share/android-framework-res/framework-res.apk", framework);
+    const auto size = fs::file_size(framework);
+    fs::create_directories(data_ / "apktool/framework");
+    fs::create_symlink(framework, data_ / "apktool/framework/1.apk");
+    ASSERT_EQ(Shell(TARNWICK_STAGE_APK_TOOLS, program_.path()), 0);
+    EXPECT_FALSE(fs::is_symlink(data_ / "apktool/framework/1.apk"));
+
+    compile_.资源1.setContent(ProgramPath(framework));
+    EXPECT_NE(Execute().find("I: Framework installed to: "), std::string::npos);
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(data_ / "apktool/framework/1.apk")));
+    EXPECT_EQ(fs::file_size(framework), size);
+
+    // A small APK from text files.
+    user_.Write("tiny src/AndroidManifest.xml",
+                R"(<manifest xmlns:android="http://schemas.android.com/apk/res/android" )"
+                R"(package="t.tiny"><application android:label="@string/app_name"/></manifest>)");
+    user_.Write("tiny src/apktool.yml",
+                "version: 2.7.0\napkFileName: tiny.apk\nusesFramework:\n"
+                "  ids:\n  - 1\nsdkInfo:\n  minSdkVersion: 21\n");
+    user_.Write("tiny src/res/values/strings.xml",
+                R"(<resources><string name="app_name">Tiny</string></resources>)");
+    user_.Write("tiny src/smali/t/Main.smali",
+                ".class public Lt/Main;\n.super Ljava/lang/Object;\n");
+    ui::testing::ClickMark(compile_.编译模式);
+    EXPECT_NE(Run(compile_.回编译, user_ / "tiny src", user_ / "tiny.apk").find("I: Built apk"),
+              std::string::npos);
+
+    EXPECT_NE(Run(compile_.反编译, user_ / "tiny.apk", user_ / "tiny decoded").find("I: Baksmal"),
+              std::string::npos);
+    EXPECT_TRUE(fs::exists(user_ / "tiny decoded/AndroidManifest.xml"));
+    EXPECT_TRUE(fs::exists(user_ / "tiny decoded/apktool.yml"));
+
+    EXPECT_EQ(Run(compile_.签名, user_ / "tiny.apk", user_ / "tiny signed.apk"), "");
+    EXPECT_EQ(Shell("apksigner verify", user_ / "tiny signed.apk"), 0);
+
+    user_.Write("not decoded/readme.txt", "text");
+    EXPECT_NE(Run(compile_.回编译, user_ / "not decoded", user_ / "bad.apk").find("apktool.yml"),
+              std::string::npos);
+    EXPECT_FALSE(fs::exists(user_ / "bad.apk"));
+}
+
+}  // namespace
+}  // namespace tarnwick::compile::testing

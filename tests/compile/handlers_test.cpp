@@ -1,0 +1,211 @@
+// The compile-mode window's handlers on the real window (offscreen platform) with a FakeHost:
+// the task switch, the operation check boxes, the derived output name, the browse buttons, and
+// 刷机模式下一步 with each task's checks, messages and exact command lines.
+#include <QCoreApplication>
+#include <QEvent>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+
+#include "compile/apk_tools.h"
+#include "compile/browse.h"
+#include "compile/task_selection.h"
+#include "tests/support/call_record.h"
+#include "tests/support/fake_host.h"
+#include "ui/compile_window.h"
+#include "ui/templates.h"
+
+namespace tarnwick::compile::testing {
+namespace {
+
+using ::tarnwick::testing::Lines;
+using ::tarnwick::testing::Record;
+
+// 资源3's change derives the output name as in the program.
+class CompileHandlers : public ::testing::Test {
+protected:
+    CompileHandlers() : window_(ui::BuildWindow(ui::CompileWindowTemplate())), w(*window_) {
+        window_->Show();
+        w.资源3.onContentChanged = [this] { DeriveOutputName(w); };
+    }
+    ~CompileHandlers() override {
+        window_.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // A click on an operation check box: its mark toggles, then its handler runs.
+    void ClickOperation(ui::CheckBox& box) {
+        box.setChecked(!box.checked());
+        ChooseOperation(w, box);
+    }
+
+    std::unique_ptr<ui::Window> window_;
+    ui::CompileWindow w;
+    ::tarnwick::testing::FakeHost host;
+};
+
+TEST_F(CompileHandlers, TheTaskSwitchesTheControlsAndAnOperationClickClearsTheOthersAndThePaths) {
+    // E enabled, d disabled: 资源1 资源2 图形按钮1 图形按钮2 反编译 回编译 签名 图形按钮3
+    // 图形按钮4 资源3 资源4 标签2 标签3; then the marks of 反编译 回编译 签名.
+    const auto state = [this] {
+        std::string text;
+        for (const ui::Control* c : std::initializer_list<const ui::Control*>{
+                 &w.资源1, &w.资源2, &w.图形按钮1, &w.图形按钮2, &w.反编译, &w.回编译, &w.签名,
+                 &w.图形按钮3, &w.图形按钮4, &w.资源3, &w.资源4, &w.标签2, &w.标签3}) {
+            text += c->disabled() ? 'd' : 'E';
+        }
+        for (const ui::CheckBox* box : {&w.反编译, &w.回编译, &w.签名}) {
+            text += box->checked() ? '1' : '0';
+        }
+        return text;
+    };
+    ASSERT_EQ(state(), "EEEEddddddddd000");
+    w.签名.setChecked(true);
+    SelectCompileTask(w);
+    EXPECT_EQ(state(), "ddddEEEEEEEdd001");
+    SelectFrameworkTask(w);
+    EXPECT_EQ(state(), "EEEEddddddddd001");  // marks stay
+
+    SelectCompileTask(w);
+    const struct {
+        ui::CheckBox* box;
+        const char* state;
+    } clicks[] = {{&w.反编译, "ddddEEEEEEEdd100"},
+                  {&w.回编译, "ddddEEEEEEEdd010"},
+                  {&w.回编译, "ddddEEEEEEEdd000"}};  // a second click: no operation
+    for (const auto& click : clicks) {
+        w.资源3.setContent("C:\\in.apk");
+        w.资源4.setContent("C:\\out.apk");
+        ClickOperation(*click.box);
+        EXPECT_EQ(state(), click.state);
+        EXPECT_EQ(w.资源3.content().bytes() + w.资源4.content().bytes(), "");
+    }
+}
+
+TEST_F(CompileHandlers, TheOutputNameIsTheInputBeforeItsLastApk) {
+    const Text cases[][2] = {
+        {"D:\\apps\\demo.apk", "D:\\apps\\demo"},
+        {"C:\\x.apk\\y.apk", "C:\\x.apk\\y"},
+        {"C:\\应用\\演示.apk", "C:\\应用\\演示"},
+        {"D:\\apps\\folder", ""},
+        {"D:\\apps\\demo.APK", ""},
+    };
+    for (const auto& [input, output] : cases) {
+        w.资源4.setContent("stale");
+        w.资源3.setContent(input);  // the content-changed event writes 资源4
+        EXPECT_EQ(w.资源4.content(), output) << input;
+    }
+}
+
+TEST_F(CompileHandlers, EachOperationBrowsesForItsKindOfPathWithOneChooser) {
+    host.chooserPaths = {Text("C:\\a\\demo.apk"), std::nullopt, Text("C:\\b.apk"),
+                         Text("C:\\b signed.apk")};
+    host.folderChoices = {"C:\\out", "C:\\", "C:\\src"};
+    const struct {
+        ui::CheckBox* operation;
+        void (*browse)(ui::CompileWindow&, Host&);
+        Text in, out;
+    } steps[] = {
+        {&w.反编译, ChooseInput, "C:\\a\\demo.apk", "C:\\a\\demo"},
+        // Into a new folder named after the APK: apktool empties the folder it decodes into.
+        {&w.反编译, ChooseOutput, "C:\\a\\demo.apk", "C:\\out\\demo"},
+        {&w.反编译, ChooseOutput, "C:\\a\\demo.apk", "C:\\demo"},
+        {&w.回编译, ChooseInput, "C:\\src", ""},
+        {&w.回编译, ChooseOutput, "C:\\src", "C:\\a\\demo.apk"},  // cancelled: the open kind's name
+        {&w.签名, ChooseInput, "C:\\b.apk", ""},
+        {&w.签名, ChooseOutput, "C:\\b.apk", "C:\\b signed.apk"},
+    };
+    for (const auto& step : steps) {
+        if (!step.operation->checked()) {
+            ClickOperation(*step.operation);
+        }
+        step.browse(w, host);
+        EXPECT_EQ(w.资源3.content(), step.in);
+        EXPECT_EQ(w.资源4.content(), step.out);
+    }
+    EXPECT_EQ(host.calls(), Lines(R"(
+ChooseFile(0, "APK文件(*.apk)|*.apk", "") -> "C:\\a\\demo.apk"
+ChooseFolder("选择目录") -> "C:\\out"
+ChooseFolder("选择目录") -> "C:\\"
+ChooseFolder("选择目录") -> "C:\\src"
+ChooseFile(1, "APK文件(*.apk)|*.apk", "C:\\a\\demo.apk") -> cancelled
+ChooseFile(0, "APK文件(*.apk)|*.apk", "C:\\a\\demo.apk") -> "C:\\b.apk"
+ChooseFile(1, "APK文件(*.apk)|*.apk", "C:\\b.apk") -> "C:\\b signed.apk")"));
+}
+
+constexpr const char* kNoFile =
+    R"(ShowMessage("您尚未选择任何文件!\r\n\r\n请重新选择文件,并保证其路径完整!", 0, "警告!") -> 0)";
+constexpr const char* kRefused =
+    R"(ShowMessage("文件路径中含有不支持的字符!\r\n\r\n请重新选择文件,并保证其路径完整!", 0, "警告!") -> 0)";
+constexpr const char* kNoOutputName = R"(ShowMessage("请设置要生成的文件名!", 0, "") -> 0)";
+
+// The task is 载入资源 when `operation` is "frameworks", else 编译模式 with that box checked
+// ("" none). The record shows "(info window)" where the info window is asked for.
+const struct {
+    const char* operation;
+    Text f1, f2, in, out;
+    const char* record;
+} kCases[] = {
+    {"frameworks", "framework\\framework-res.apk", "Z:\\fw\\b.apk", "", "",
+     R"(ShowMessage("请选择名为framework-res.apk的文件!\r\n\r\n请重新选择文件,并保证其路径完整!", 0, "警告!") -> 0)"},
+    {"frameworks", "Z:\\fw\\framework-res.apk", "framework\\oppo%.apk", "", "", R"(
+RunCommand("cmd /c java -jar apktool.jar if Z:\\fw\\framework-res.apk > log.txt 2>&1", true, 1) -> exit 0
+(info window))"},
+    {"frameworks", "Z:\\fw\\a.apk", "C:\\my fw\\oppo.apk", "", "", R"(
+RunCommand("cmd /c java -jar apktool.jar if Z:\\fw\\a.apk > log.txt 2>&1", true, 1) -> exit 0
+RunCommand("cmd /c java -jar apktool.jar if \"C:\\my fw\\oppo.apk\" > log2.txt 2>&1", true, 1) -> exit 0
+(info window))"},
+    {"frameworks", "Z:\\fw\\a.apk", "C:\\50%\\oppo.apk", "", "", kRefused},
+    {"", "", "", "C:\\a.apk", "C:\\b.apk", ""},
+    {"反编译", "", "", "", "C:\\out", kNoFile},
+    {"反编译", "", "", "C:\\a\\demo.APK", "C:\\out",
+     R"(ShowMessage("请选择APK文件!", 0, "") -> 0)"},
+    {"反编译", "", "", "C:\\my apps\\a&b.apk", "D:\\apps\\a&b", R"(
+RunCommand("cmd /c apktool d -f \"C:\\my apps\\a&b.apk\" -o \"D:\\apps\\a&b\" > log.txt 2>&1", true, 1) -> exit 0
+(info window))"},
+    {"反编译", "", "", "C:\\a.apk", "", R"(
+RunCommand("cmd /c apktool d -f \"C:\\a.apk\" -o  > log.txt 2>&1", true, 1) -> exit 0
+(info window))"},
+    {"反编译", "", "", "C:\\a\"b.apk", "C:\\out", kRefused},
+    {"回编译", "", "", "C:\\src", "C:\\out", kNoOutputName},
+    {"回编译", "", "", "C:\\my src", "C:\\new (1).apk", R"(
+RunCommand("cmd /c apktool b -f \"C:\\my src\" -o \"C:\\new (1).apk\" > log.txt 2>&1", true, 1) -> exit 0
+(info window))"},
+    {"签名", "", "", "C:\\a.apk", "C:\\signed", kNoOutputName},
+    {"签名", "", "", "C:\\in.zip", "C:\\a b.apk", R"(
+RunCommand("cmd /c java -jar signapk.jar testkey.x509.pem testkey.pk8 C:\\in.zip \"C:\\a b.apk\" > log.txt 2>&1", true, 1) -> exit 0
+(info window))"},
+    {"签名", "", "", "C:\\a.apk", "C:\\x\t.apk", kRefused},
+};
+
+TEST_F(CompileHandlers, EachTaskChecksItsPathsThenRunsAndShowsTheOutput) {
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.record);
+        w.载入资源.setChecked(c.operation == std::string("frameworks"));
+        w.编译模式.setChecked(!w.载入资源.checked());
+        for (ui::CheckBox* box : {&w.反编译, &w.回编译, &w.签名}) {
+            box->setChecked(box->name() == c.operation);
+        }
+        w.资源1.setContent(c.f1);
+        w.资源2.setContent(c.f2);
+        w.资源3.setContent(c.in);
+        w.资源4.setContent(c.out);
+        host.ClearCalls();
+        std::optional<std::size_t> shownAfter;
+        RunSelectedTask(w, host, [&] { shownAfter = host.calls().size(); });
+        Record record = host.calls();
+        if (shownAfter) {
+            record.insert(record.begin() + static_cast<std::ptrdiff_t>(*shownAfter),
+                          "(info window)");
+        }
+        EXPECT_EQ(record, Lines(c.record));
+    }
+    w.编译模式.setChecked(false);  // no task: nothing happens
+    host.ClearCalls();
+    RunSelectedTask(w, host, [] { FAIL(); });
+    EXPECT_TRUE(host.calls().empty());
+}
+
+}  // namespace
+}  // namespace tarnwick::compile::testing
