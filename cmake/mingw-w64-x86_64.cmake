@@ -12,10 +12,19 @@ set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+if(NOT CMAKE_FIND_ROOT_PATH_MODE_PACKAGE)  # Qt's own build looks for Debian's host Qt too
+    set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+endif()
 
-# The compiler's own libraries linked in, so that the programs need no DLLs beside them.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+if(TARNWICK_QT_MINGW_DIR)
+    # Qt for Windows (scripts/build-qt-mingw.sh). Its DLLs load the compiler's DLLs, so the
+    # programs load them as well rather than holding a second copy.
+    list(APPEND CMAKE_FIND_ROOT_PATH "${TARNWICK_QT_MINGW_DIR}")
+    list(APPEND CMAKE_PREFIX_PATH "${TARNWICK_QT_MINGW_DIR}")
+else()
+    # The compiler's own libraries linked in, so that the programs need no DLLs beside them.
+    set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+endif()
 
 find_program(TARNWICK_WINE NAMES wine64 wine PATHS /usr/lib/wine)
 if(TARNWICK_WINE)

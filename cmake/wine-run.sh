@@ -3,7 +3,8 @@
 # Headless and quiet, in a Wine prefix of the build's own that the first caller sets up. The
 # Chinese locale gives Wine code page 936, the program's encoding, as its ANSI and OEM code
 # page, while file names on disk stay UTF-8; it is compiled beside the prefix, so the system's
-# own locale settings stay as they are.
+# own locale settings stay as they are. Windows reach a screen only where TARNWICK_WINE_DISPLAY
+# names one.
 set -eu
 wine="$1"
 export WINEPREFIX="$2"
@@ -11,6 +12,7 @@ shift 2
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LOCPATH="$WINEPREFIX-locale"
 export LC_ALL=zh_CN.UTF-8
 unset DISPLAY WAYLAND_DISPLAY LANG
+[ -z "${TARNWICK_WINE_DISPLAY:-}" ] || export DISPLAY="$TARNWICK_WINE_DISPLAY"
 mkdir -p "$WINEPREFIX" "$LOCPATH"
 (
     flock 9

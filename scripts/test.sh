@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds Tarnwick with warnings as errors and runs every test; cross-builds the Windows side
-# of host/ and steps/ with MinGW-w64 and runs its tests under Wine; then runs every test again
-# under the sanitizers, with the fuzzers.
+# Builds Tarnwick with warnings as errors and runs every test; cross-builds the whole Windows
+# program with MinGW-w64 and Qt for Windows (made once, then cached) and runs its tests and its
+# home window under Wine; then runs every test again under the sanitizers, with the fuzzers.
 set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$top/scripts/install-deps.sh"
@@ -9,9 +9,10 @@ cd "$top"
 cmake --preset ci >/dev/null
 cmake --build --preset ci
 ctest --preset ci
-cmake --preset mingw >/dev/null
-cmake --build --preset mingw
-ctest --preset mingw
+qt="$(scripts/build-qt-mingw.sh)"
+cmake --preset windows -DTARNWICK_QT_MINGW_DIR="$qt" >/dev/null
+cmake --build --preset windows
+ctest --preset windows
 # Again under AddressSanitizer and UndefinedBehaviorSanitizer, with the fuzzers (about 30 s each).
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize

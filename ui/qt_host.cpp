@@ -97,7 +97,15 @@ QtHost::QtHost() : PlatformHost(&processWait_) {}
 int QtHost::ShowMessage(const Text& content, int style, std::optional<Text> title) {
     QMessageBox box;
     box.setWindowModality(Qt::ApplicationModal);
-    box.setWindowTitle(title ? ToQString(*title) : QStringLiteral("信息："));
+    QString caption = title ? ToQString(*title) : QStringLiteral("信息：");
+#ifdef Q_OS_WIN
+    // Qt on Windows captions an untitled window with the program file's name; a blank keeps
+    // the caption empty there too.
+    if (caption.isEmpty()) {
+        caption = QStringLiteral(" ");
+    }
+#endif
+    box.setWindowTitle(caption);
     box.setTextFormat(Qt::PlainText);
     box.setText(ToQString(content).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     QPushButton* ok = box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);

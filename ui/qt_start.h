@@ -8,8 +8,9 @@ namespace tarnwick::ui {
 
 // The command line Qt is given: an empty program name and nothing else; the program reads no
 // arguments. Qt captions a window without a title with the application's name, which it takes
-// from the program name: without one, an empty message-box title stays empty on every
-// platform. It must outlive the application object.
+// from the program name: without one, an empty message-box title stays empty (Qt on Windows
+// takes the name from the program file instead; QtHost::ShowMessage sees to it there). It must
+// outlive the application object.
 struct QtCommandLine {
     QtCommandLine() = default;
     QtCommandLine(const QtCommandLine&) = delete;
