@@ -98,13 +98,11 @@ int QtHost::ShowMessage(const Text& content, int style, std::optional<Text> titl
     QMessageBox box;
     box.setWindowModality(Qt::ApplicationModal);
     QString caption = title ? ToQString(*title) : QStringLiteral("信息：");
-#ifdef Q_OS_WIN
-    // Qt on Windows captions an untitled window with the program file's name; a blank keeps
-    // the caption empty there too.
+    // Qt captions an untitled window with the application's name; a blank keeps the caption
+    // empty.
     if (caption.isEmpty()) {
         caption = QStringLiteral(" ");
     }
-#endif
     box.setWindowTitle(caption);
     box.setTextFormat(Qt::PlainText);
     box.setText(ToQString(content).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));

@@ -1,23 +1,21 @@
 #pragma once
-// How the program starts Qt: with no program name, and with Qt's own texts in Simplified
+// How the program starts Qt: with its program name only, and with Qt's own texts in Simplified
 // Chinese. The window tests start Qt the same way.
 
 #include <thread>
 
 namespace tarnwick::ui {
 
-// The command line Qt is given: an empty program name and nothing else; the program reads no
-// arguments. Qt captions a window without a title with the application's name, which it takes
-// from the program name: without one, an empty message-box title stays empty (Qt on Windows
-// takes the name from the program file instead; QtHost::ShowMessage sees to it there). It must
-// outlive the application object.
+// The command line Qt is given: the program name and nothing else; the program reads no
+// arguments. The name is the application's name, which the window system groups the program's
+// windows by. It must outlive the application object.
 struct QtCommandLine {
     QtCommandLine() = default;
     QtCommandLine(const QtCommandLine&) = delete;
     QtCommandLine& operator=(const QtCommandLine&) = delete;
 
     int count = 1;
-    char name[1] = {};
+    char name[9] = "tarnwick";
     char* values[2] = {name, nullptr};
 };
 
