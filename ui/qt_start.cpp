@@ -7,20 +7,41 @@
 
 #ifdef TARNWICK_FONTCONFIG
 #include <fontconfig/fontconfig.h>
+#include <pthread.h>
+#include <sched.h>
 #endif
 
 namespace tarnwick::ui {
 
+#ifdef TARNWICK_FONTCONFIG
+namespace {
+
+void SetPolicy(std::thread::native_handle_type thread, int policy) {
+    const sched_param priority{};
+    pthread_setschedparam(thread, policy, &priority);
+}
+
+}  // namespace
+#endif
+
 FontConfigurationReader::FontConfigurationReader() {
 #ifdef TARNWICK_FONTCONFIG
+    // The reading runs only on a processor that Qt's start leaves idle: on two cores Qt, its
+    // display server and the reading would otherwise take turns.
     reading_ = std::thread([] { FcInit(); });
+    SetPolicy(reading_.native_handle(), SCHED_IDLE);
 #endif
 }
 
 void FontConfigurationReader::Finish() {
-    if (reading_.joinable()) {
-        reading_.join();
+    if (!reading_.joinable()) {
+        return;
     }
+#ifdef TARNWICK_FONTCONFIG
+    // The window needs the fonts now: the reading gets its full share of a busy machine back.
+    SetPolicy(reading_.native_handle(), SCHED_OTHER);
+#endif
+    reading_.join();
 }
 
 bool LoadQtChineseTexts() {

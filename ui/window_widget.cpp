@@ -27,7 +27,7 @@ void WindowWidget::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), backColour_);
     if (!picture_.isNull()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(rect(), picture_);
+        painter.drawImage(rect(), picture_);
     }
 }
 

@@ -4,7 +4,7 @@
 // of closing the widget; a press on the background moves the window.
 
 #include <QColor>
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 #include <functional>
@@ -29,7 +29,7 @@ private:
     void RequestClose();
 
     QColor backColour_;
-    QPixmap picture_;
+    QImage picture_;
 };
 
 }  // namespace tarnwick::ui

@@ -32,18 +32,25 @@ const Design kPictures[] = {
     {"browse_hover", 30, 20},
 };
 
+// The picture as the program reads it, in place.
 QImage Load(const char* name) {
-    return QImage(tarnwick::ArtPath(QString::fromLatin1(name)));
+    const tarnwick::ArtPixels pixels = tarnwick::ArtPixelsOf(QString::fromLatin1(name));
+    return pixels.rows ? QImage(pixels.rows, pixels.width, pixels.height, pixels.width * 3,
+                                QImage::Format_RGB888)
+                       : QImage();
 }
 
-TEST(Art, EveryPictureIsPresentOpaqueAndOfItsDesignSize) {
+TEST(Art, EveryPictureIsPresentOpaqueOfItsDesignSizeAndReadInPlaceAsQtDecodesIt) {
     for (const Design& design : kPictures) {
         SCOPED_TRACE(design.name);
         const QImage picture = Load(design.name);
         ASSERT_FALSE(picture.isNull());
         EXPECT_EQ(picture.size(), QSize(design.width, design.height));
         EXPECT_FALSE(picture.hasAlphaChannel());
+        const QImage decoded(tarnwick::ArtPath(QString::fromLatin1(design.name)), "ppm");
+        EXPECT_EQ(picture, decoded.convertToFormat(QImage::Format_RGB888));
     }
+    EXPECT_EQ(tarnwick::ArtPixelsOf(u"no_such_picture").rows, nullptr);
 }
 
 TEST(Art, ButtonFacesAreGreenAndBlueUnderThePointer) {

@@ -39,7 +39,7 @@ protected:
             painter.fillRect(rect(), backColour_);
         } else {
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
-            painter.drawPixmap(rect(), picture_);
+            painter.drawImage(rect(), picture_);
         }
         painter.setPen(isEnabled() ? textColour_ : ToQColor(kDisabledText));
         painter.drawText(rect(), alignment_ | Qt::AlignVCenter | Qt::TextSingleLine, caption_);
@@ -51,7 +51,7 @@ private:
     QString caption_;
     QColor textColour_;
     QColor backColour_;
-    QPixmap picture_;
+    QImage picture_;
     Qt::Alignment alignment_ = Qt::AlignLeft;
 };
 

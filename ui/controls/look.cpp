@@ -2,9 +2,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QFile>
 #include <QFontDatabase>
-#include <QImageReader>
+#include <QImage>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QWidget>
@@ -23,9 +22,12 @@ QString FaceName(const char* face) {
     QString name = QString::fromUtf8(face);
 #ifndef Q_OS_WIN
     if (name == QStringLiteral("微软雅黑")) {
-        static const QString standIn = QFontDatabase::hasFamily(QStringLiteral("Microsoft YaHei"))
-                                           ? QStringLiteral("Microsoft YaHei")
-                                           : QStringLiteral("WenQuanYi Micro Hei");
+        // The installed families, not hasFamily: that first runs the name through all of
+        // fontconfig's substitution rules, a noticeable part of the start-up.
+        static const QString standIn =
+            QFontDatabase::families().contains(QStringLiteral("Microsoft YaHei"))
+                ? QStringLiteral("Microsoft YaHei")
+                : QStringLiteral("WenQuanYi Micro Hei");
         return standIn;
     }
 #endif
@@ -53,22 +55,27 @@ QFont ToQFont(const Font& font) {
     if (font.pixelHeight > 0) {
         result.setPixelSize(font.pixelHeight);
     }
+#ifndef Q_OS_WIN
+    // The stand-in face is drawn unhinted, as its own font configuration asks (Qt reads only the
+    // hint style). Hinted, FreeType's auto-hinter first walks the face's whole character map
+    // and loads a set of reference glyphs: the largest cost of the first window's text, and
+    // megabytes of the font file brought into memory.
+    result.setHintingPreference(QFont::PreferNoHinting);
+#endif
     return result;
 }
 
-QPixmap ArtPicture(const char* name) {
+QImage ArtPicture(const char* name) {
     if (!name || !*name) {
-        return QPixmap();
+        return QImage();
     }
-    // Qt's own PNG reader, named outright: a reader left to detect the format first loads and
-    // asks every image-format plug-in, which costs the start-up several milliseconds.
-    const QString path = ArtPath(QString::fromUtf8(name));
-    if (!QFile::exists(path)) {
-        return QPixmap();
+    const ArtPixels pixels = ArtPixelsOf(QString::fromUtf8(name));
+    if (!pixels.rows) {
+        return QImage();
     }
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    // The image borrows the rows from the program's image; painting converts them.
+    return QImage(pixels.rows, pixels.width, pixels.height, pixels.width * 3,
+                  QImage::Format_RGB888);
 }
 
 void SetUpMarkButton(QAbstractButton* button, const ControlRecord& record,

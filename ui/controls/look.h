@@ -4,7 +4,7 @@
 
 #include <QColor>
 #include <QFont>
-#include <QPixmap>
+#include <QImage>
 
 #include <functional>
 #include <optional>
@@ -29,8 +29,8 @@ QFont DefaultGuiFont();
 // A template font: its face at its pixel height. Without a face, the default GUI font (at the
 // given height if there is one). "微软雅黑" falls back to an installed CJK face.
 QFont ToQFont(const Font& font);
-// The artwork `name` (":/art/<name>.png"); a null pixmap when there is none.
-QPixmap ArtPicture(const char* name);
+// The artwork `name` (":/art/<name>.ppm"), read in place; a null image when there is none.
+QImage ArtPicture(const char* name);
 
 // Sets the text and background colours of a platform control. Disabled text keeps the
 // platform's look.

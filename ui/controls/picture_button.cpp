@@ -1,7 +1,7 @@
-// Picture button: drawn entirely from its images (":/art/<images>_normal.png", "_hover.png" and,
-// where there is one, "_pressed.png") at the button's size. Releasing the left button over it
-// raises click. A missing image draws nothing. Only the normal image is read at start; the
-// others when the pointer first comes over the button.
+// Picture button: drawn entirely from its images (":/art/<images>_normal.ppm", "_hover.ppm" and,
+// where there is one, "_pressed.ppm") at the button's size. Releasing the left button over it
+// raises click. A missing image draws nothing; without a pressed image, the pointer-over image
+// stays while the button is held.
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -17,26 +17,34 @@
 namespace tarnwick::ui {
 namespace {
 
-QPixmap Image(const char* images, const char* state) {
-    return images ? ArtPicture((std::string(images) + state).c_str()) : QPixmap();
+QImage Image(const char* images, const char* state) {
+    return images ? ArtPicture((std::string(images) + state).c_str()) : QImage();
+}
+
+QImage PressedImage(const char* images) {
+    const QImage pressed = Image(images, "_pressed");
+    return pressed.isNull() ? Image(images, "_hover") : pressed;
 }
 
 class PictureButtonWidget final : public QWidget {
 public:
     PictureButtonWidget(const char* images, QWidget* parent)
-        : QWidget(parent), images_(images), normal_(Image(images, "_normal")) {}
+        : QWidget(parent),
+          normal_(Image(images, "_normal")),
+          hover_(Image(images, "_hover")),
+          pressed_(PressedImage(images)) {}
 
     std::function<void()> clicked;
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        const QPixmap& image = down_ && over_ ? pressed_ : over_ ? hover_ : normal_;
+        const QImage& image = down_ && over_ ? pressed_ : over_ ? hover_ : normal_;
         QPainter painter(this);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         if (!isEnabled()) {
             painter.setOpacity(0.5);
         }
-        painter.drawPixmap(rect(), image);
+        painter.drawImage(rect(), image);
     }
 
     void enterEvent(QEnterEvent*) override { SetOver(true); }
@@ -68,28 +76,13 @@ protected:
 
 private:
     void SetOver(bool over) {
-        if (over && !readOthers_) {
-            ReadOtherImages();
-        }
         over_ = over;
         update();
     }
 
-    void ReadOtherImages() {
-        readOthers_ = true;
-        hover_ = Image(images_, "_hover");
-        pressed_ = Image(images_, "_pressed");
-        // Without a pressed image, the pointer-over image stays while the button is held.
-        if (pressed_.isNull()) {
-            pressed_ = hover_;
-        }
-    }
-
-    const char* images_;
-    QPixmap normal_;
-    QPixmap hover_;
-    QPixmap pressed_;
-    bool readOthers_ = false;
+    QImage normal_;
+    QImage hover_;
+    QImage pressed_;
     bool over_ = false;
     bool down_ = false;
 };
