@@ -34,10 +34,7 @@ const Design kPictures[] = {
 
 // The picture as the program reads it, in place.
 QImage Load(const char* name) {
-    const tarnwick::ArtPixels pixels = tarnwick::ArtPixelsOf(QString::fromLatin1(name));
-    return pixels.rows ? QImage(pixels.rows, pixels.width, pixels.height, pixels.width * 3,
-                                QImage::Format_RGB888)
-                       : QImage();
+    return tarnwick::ArtImage(QString::fromLatin1(name));
 }
 
 TEST(Art, EveryPictureIsPresentOpaqueOfItsDesignSizeAndReadInPlaceAsQtDecodesIt) {
@@ -50,7 +47,7 @@ TEST(Art, EveryPictureIsPresentOpaqueOfItsDesignSizeAndReadInPlaceAsQtDecodesIt)
         const QImage decoded(tarnwick::ArtPath(QString::fromLatin1(design.name)), "ppm");
         EXPECT_EQ(picture, decoded.convertToFormat(QImage::Format_RGB888));
     }
-    EXPECT_EQ(tarnwick::ArtPixelsOf(u"no_such_picture").rows, nullptr);
+    EXPECT_TRUE(tarnwick::ArtImage(u"no_such_picture").isNull());
 }
 
 TEST(Art, ButtonFacesAreGreenAndBlueUnderThePointer) {

@@ -30,7 +30,7 @@ QString ArtPath(QStringView name) {
     return QStringLiteral(":/art/%1.ppm").arg(name);
 }
 
-ArtPixels ArtPixelsOf(QStringView name) {
+QImage ArtImage(QStringView name) {
     const QResource resource(ArtPath(name));
     if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression) {
         return {};
@@ -52,7 +52,8 @@ ArtPixels ArtPixelsOf(QStringView name) {
     if (file.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3) {
         return {};
     }
-    return {width, height, reinterpret_cast<const unsigned char*>(file.data())};
+    return QImage(reinterpret_cast<const uchar*>(file.data()), width, height, qsizetype{width} * 3,
+                  QImage::Format_RGB888);
 }
 
 }  // namespace tarnwick

@@ -1,6 +1,7 @@
 // The program's pictures in the resource tree.
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QStringView>
 
@@ -9,15 +10,10 @@ namespace tarnwick {
 // Resource path of the picture `name`, e.g. "close_hover" -> ":/art/close_hover.ppm".
 QString ArtPath(QStringView name);
 
-// The picture `name` where it lies in the program's image: its size and its rows of 8-bit red,
-// green and blue, top row first. Nothing is decoded or copied, so a window's pictures cost
-// almost nothing to read. Null rows when the picture is missing or is not a binary PPM of
+// The picture `name` where it lies in the program's image: an image that borrows its rows of
+// 8-bit red, green and blue, so nothing is decoded or copied and a window's pictures cost
+// almost nothing to read. A null image when the picture is missing or is not a binary PPM of
 // 8-bit channels stored uncompressed.
-struct ArtPixels {
-    int width = 0;
-    int height = 0;
-    const unsigned char* rows = nullptr;
-};
-ArtPixels ArtPixelsOf(QStringView name);
+QImage ArtImage(QStringView name);
 
 }  // namespace tarnwick

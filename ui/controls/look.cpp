@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFontDatabase>
-#include <QImage>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QWidget>
@@ -66,16 +65,7 @@ QFont ToQFont(const Font& font) {
 }
 
 QImage ArtPicture(const char* name) {
-    if (!name || !*name) {
-        return QImage();
-    }
-    const ArtPixels pixels = ArtPixelsOf(QString::fromUtf8(name));
-    if (!pixels.rows) {
-        return QImage();
-    }
-    // The image borrows the rows from the program's image; painting converts them.
-    return QImage(pixels.rows, pixels.width, pixels.height, pixels.width * 3,
-                  QImage::Format_RGB888);
+    return name && *name ? ArtImage(QString::fromUtf8(name)) : QImage();
 }
 
 void SetUpMarkButton(QAbstractButton* button, const ControlRecord& record,
