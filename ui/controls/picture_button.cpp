@@ -21,18 +21,17 @@ QImage Image(const char* images, const char* state) {
     return images ? ArtPicture((std::string(images) + state).c_str()) : QImage();
 }
 
-QImage PressedImage(const char* images) {
-    const QImage pressed = Image(images, "_pressed");
-    return pressed.isNull() ? Image(images, "_hover") : pressed;
-}
-
 class PictureButtonWidget final : public QWidget {
 public:
     PictureButtonWidget(const char* images, QWidget* parent)
         : QWidget(parent),
           normal_(Image(images, "_normal")),
           hover_(Image(images, "_hover")),
-          pressed_(PressedImage(images)) {}
+          pressed_(Image(images, "_pressed")) {
+        if (pressed_.isNull()) {
+            pressed_ = hover_;
+        }
+    }
 
     std::function<void()> clicked;
 
