@@ -1,5 +1,5 @@
 // The text operations against a plain model: candidates are the starts of characters (a byte
-// of 0x80 or above and the byte after it form one; a lead byte at the very end forms none),
+// from 0x81 to 0xFE and the byte after it form one; a lead byte at the very end forms none),
 // counted from where the search starts, and a match is a byte-for-byte equality (ASCII letters
 // folded when asked).
 #include <algorithm>
@@ -18,7 +18,8 @@ namespace {
 std::vector<std::size_t> CharacterStarts(const std::string& text, std::size_t from) {
     std::vector<std::size_t> starts;
     for (std::size_t at = from; at < text.size();) {
-        const bool lead = static_cast<unsigned char>(text[at]) >= 0x80;
+        const auto byte = static_cast<unsigned char>(text[at]);
+        const bool lead = byte >= 0x81 && byte <= 0xFE;
         if (lead && at + 1 == text.size()) {
             break;
         }

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "host/lead_byte.h"
+
 namespace tarnwick {
 
 namespace {
@@ -12,10 +14,9 @@ template <class Test>
 bool AnyOneByteCharacter(const Text& text, Test test) {
     const std::string& bytes = text.bytes();
     for (std::size_t at = 0; at < bytes.size(); ++at) {
-        const auto byte = static_cast<unsigned char>(bytes[at]);
-        if (byte >= 0x80) {
-            ++at;  // lead byte: skip the trail byte
-        } else if (test(byte)) {
+        if (IsLeadByte(bytes[at])) {
+            ++at;  // skip the trail byte
+        } else if (test(static_cast<unsigned char>(bytes[at]))) {
             return true;
         }
     }

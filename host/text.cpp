@@ -7,14 +7,11 @@
 #include <string_view>
 
 #include "host/encoding.h"
+#include "host/lead_byte.h"
 
 namespace tarnwick {
 
 namespace {
-
-bool IsLeadByte(char byte) {
-    return static_cast<unsigned char>(byte) >= 0x80;
-}
 
 char FoldAsciiLetter(char byte) {
     return byte >= 'A' && byte <= 'Z' ? static_cast<char>(byte - 'A' + 'a') : byte;
@@ -60,8 +57,8 @@ std::size_t LastMatch(std::string_view text, std::string_view sought, std::size_
     return found == within ? kNone : static_cast<std::size_t>(found - text.begin());
 }
 
-// Where the run of lead-range bytes (0x80 and above) that ends just before `at` begins, not
-// looking before `from`. The byte before that run is below 0x80: a one-byte character or a
+// Where the run of lead bytes that ends just before `at` begins, not looking before `from`. The
+// byte before that run is no lead byte: a one-byte character (0x80 and 0xFF among them) or a
 // trail byte, so a character starts after it; from there the run pairs up as lead and trail
 // bytes, and `at` starts a character exactly when its distance from the run's start is even.
 std::size_t RunStart(std::string_view text, std::size_t from, std::size_t at) {
@@ -112,7 +109,7 @@ std::size_t LastMatchAtCharacter(std::string_view text, std::string_view sought,
 
 bool IsAscii(const char* bytes) {
     for (; *bytes != '\0'; ++bytes) {
-        if (IsLeadByte(*bytes)) {
+        if (static_cast<unsigned char>(*bytes) >= 0x80) {
             return false;
         }
     }

@@ -39,7 +39,7 @@ private:
 std::ostream& operator<<(std::ostream& out, const Text& text);
 
 // 1-based position of the first match of `sought`, or -1. Candidates start at characters:
-// a byte of 0x80 or above is a lead byte and the scan steps over its trail byte.
+// a lead byte (0x81 to 0xFE) and the byte after it form one, any other byte is one alone.
 int FindText(const Text& text, const Text& sought, std::optional<int> start = std::nullopt,
              bool ignoreCase = false);
 // As FindText, but the last match; with a start, the match lies within the first start-1 bytes.

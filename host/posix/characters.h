@@ -1,17 +1,18 @@
 #pragma once
-// Stepping through a text by characters, as the command interpreter sees it: a byte of 0x80 or
-// above leads a two-byte character whose trail byte may look like an ASCII "\" or "^", so
-// scanners step over it whole. (Four-byte GB18030 characters step as two such pairs.)
+// Stepping through a text by characters, as the command interpreter sees it: a lead byte
+// (lead_byte.h) starts a two-byte character whose trail byte may look like an ASCII "\" or "^",
+// so scanners step over it whole.
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
+#include "host/lead_byte.h"
+
 namespace tarnwick::posix {
 
 inline std::size_t CharacterLength(std::string_view bytes, std::size_t at) {
-    const bool lead = static_cast<unsigned char>(bytes[at]) >= 0x80;
-    return lead && at + 1 < bytes.size() ? 2 : 1;
+    return IsLeadByte(bytes[at]) && at + 1 < bytes.size() ? 2 : 1;
 }
 
 // Whether `text` holds one of the ASCII characters `sought`, looking only at character starts.

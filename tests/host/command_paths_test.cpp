@@ -43,13 +43,23 @@ TEST(CommandLinePath, QuotesOnlyPathsThatTheInterpreterWouldSplitOrActOn) {
 }
 
 TEST(CommandLinePath, TrailBytesOfTwoByteCharactersAreNoSpecialCharacters) {
-    // 0x81 0x7C and 0x81 0x5E are two-byte characters whose trail bytes are "|" and "^".
-    const Text pipeTrail = Text::FromBytes("C:\\\x81|.img");
-    const Text caretTrail = Text::FromBytes("C:\\\x81^.img");
-    EXPECT_EQ(CommandLinePath(pipeTrail), pipeTrail);
-    EXPECT_EQ(CommandLinePath(caretTrail), caretTrail);
-    EXPECT_EQ(CommandLinePath(Text::FromBytes("C:\\\x81| x.img")),
-              Text::FromBytes("\"C:\\\x81| x.img\""));
+    // 0x81 0x7C and 0x81 0x5E are two-byte characters whose trail bytes are "|" and "^"; 0x80
+    // (the euro sign) and 0xFF are one-byte characters, so the byte after them counts.
+    struct Case {
+        std::string path;
+        std::string onCommandLine;
+    };
+    const Case cases[] = {
+        {"C:\\\x81|.img", "C:\\\x81|.img"},
+        {"C:\\\x81^.img", "C:\\\x81^.img"},
+        {"C:\\\x81| x.img", "\"C:\\\x81| x.img\""},
+        {"C:\\a\x80 b\\x.apk", "\"C:\\a\x80 b\\x.apk\""},
+        {"C:\\\xFF&b.img", "\"C:\\\xFF&b.img\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.path));
+        EXPECT_EQ(CommandLinePath(Text::FromBytes(c.path)), Text::FromBytes(c.onCommandLine));
+    }
 }
 
 TEST(CanPassOnCommandLine, RefusesQuotesPercentSignsAndControlCharacters) {
@@ -58,10 +68,13 @@ TEST(CanPassOnCommandLine, RefusesQuotesPercentSignsAndControlCharacters) {
         SCOPED_TRACE(path);
         EXPECT_TRUE(CanPassOnCommandLine(path));
     }
-    for (const char* path : {"C:\\a\"&calc&\".img", "C:\\%PATH%.img", "C:\\100%.img",
-                             "C:\\a\tb.img", "C:\\a\nb.img", "C:\\a\x7F.img", "C:\\a\rb.img"}) {
-        SCOPED_TRACE(path);
-        EXPECT_FALSE(CanPassOnCommandLine(path));
+    for (const char* path :
+         {"C:\\a\"&calc&\".img", "C:\\%PATH%.img", "C:\\100%.img", "C:\\a\tb.img", "C:\\a\nb.img",
+          "C:\\a\x7F.img", "C:\\a\rb.img",
+          "C:\\a\x80%b\\x.apk",  // 0x80 is a one-byte character: the "%" is no trail byte
+          "C:\\\xFF\"x.apk"}) {
+        SCOPED_TRACE(::testing::PrintToString(path));
+        EXPECT_FALSE(CanPassOnCommandLine(Text::FromBytes(path)));
     }
 }
 

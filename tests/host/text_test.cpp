@@ -64,6 +64,12 @@ INSTANTIATE_TEST_SUITE_P(
                       // GB18030's four-byte characters step as two two-byte ones.
                       FindCase{"\x94\x39\xFC\x36z9", "9", std::nullopt, false, 6},
                       FindCase{"\x94\x39\xFC\x36", "9", std::nullopt, false, -1},
+                      // 0x80 (the euro sign) and 0xFF are one-byte characters; 0x80 may still
+                      // be a trail byte.
+                      FindCase{"a\x80\\", "\\", std::nullopt, false, 3},
+                      FindCase{"\xFF\\", "\\", std::nullopt, false, 2},
+                      FindCase{"a\x80\xD6\\", "\\", std::nullopt, false, -1},
+                      FindCase{"\x81\x80\x80", "\x80", std::nullopt, false, 3},
                       // A lead byte that is the last byte ends the search.
                       FindCase{"ab\x81", "\x81", std::nullopt, false, -1},
                       FindCase{"a\x81z\x81", "\x81", std::nullopt, false, 2},
@@ -93,6 +99,9 @@ INSTANTIATE_TEST_SUITE_P(
         FindCase{"abc", "", 1, false, -1}, FindCase{"", "", std::nullopt, false, -1},
         FindCase{"a\\" + kBackslashTrail, "\\", std::nullopt, false, 2},
         FindCase{"a\x81z\x81", "\x81", std::nullopt, false, 2},
+        FindCase{"a\x80\\", "\\", std::nullopt, false, 3},
+        FindCase{"\xFF\\\x81\\", "\\", std::nullopt, false, 2},
+        FindCase{"\x80\x80\x81\x80", "\x80", std::nullopt, false, 2},
         FindCase{"x.APK.apk", ".Apk", std::nullopt, true, 6},
         FindCase{"x.APK.apk", ".Apk", 9, true, 2}));
 
