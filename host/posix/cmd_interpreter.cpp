@@ -30,8 +30,8 @@ std::string ReadAll(const fs::path& file) {
 
 }  // namespace
 
-CmdInterpreter::CmdInterpreter(fs::path programFolder, ProcessWait* wait)
-    : programFolder_(std::move(programFolder)), wait_(wait) {}
+CmdInterpreter::CmdInterpreter(fs::path programFolder, CommandWatch& watch)
+    : programFolder_(std::move(programFolder)), watch_(watch) {}
 
 int CmdInterpreter::RunLine(const Text& line, OutputStreams streams, bool inBatchFile) {
     const std::optional<CmdLine> commands = ParseCmdLine(line);
@@ -97,6 +97,9 @@ int CmdInterpreter::RunCommand(const CmdCommand& command, OutputStreams streams,
 }
 
 int CmdInterpreter::RunWords(const Text& command, OutputStreams streams, bool inBatchFile) {
+    if (watch_.gaveUp()) {
+        return kGaveUpWaitingExitCode;
+    }
     const std::vector<Text> words = SplitCmdWords(command);
     if (words.empty()) {
         return 0;  // only redirections: the files have been made
@@ -120,7 +123,7 @@ int CmdInterpreter::RunWords(const Text& command, OutputStreams streams, bool in
         Say(streams.err, "The system cannot execute the specified program.\r\n");
         return 1;
     }
-    return WaitForExit(pid, wait_);
+    return watch_.WaitForExit(pid);
 }
 
 }  // namespace tarnwick::posix

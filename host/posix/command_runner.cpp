@@ -15,6 +15,7 @@
 namespace tarnwick {
 
 namespace fs = std::filesystem;
+using posix::CommandWatch;
 
 namespace {
 
@@ -23,31 +24,36 @@ bool NamesInterpreter(const Text& program) {
            posix::EqualsIgnoringCase(program.bytes(), "cmd.exe");
 }
 
-// With wait false the interpreter goes on by itself; nobody looks at its outcome.
+// With wait false the interpreter goes on by itself, in a watch of its own; nobody looks at its
+// outcome.
 template <typename Work>
-CommandResult RunInterpreter(const fs::path& programFolder, ProcessWait* wait, bool waitForEnd,
+CommandResult RunInterpreter(const fs::path& programFolder, CommandWatch& watch, bool waitForEnd,
                              Work work) {
     if (!waitForEnd) {
-        std::thread([programFolder, work] {
-            posix::CmdInterpreter interpreter(programFolder, nullptr);
+        std::thread([programFolder, limit = watch.deviceWaitLimit(), work] {
+            CommandWatch detached(nullptr, limit);
+            posix::CmdInterpreter interpreter(programFolder, detached);
             work(interpreter);
         }).detach();
         return {true, 0};
     }
-    posix::CmdInterpreter interpreter(programFolder, wait);
-    return {true, work(interpreter)};
+    posix::CmdInterpreter interpreter(programFolder, watch);
+    const int exitCode = work(interpreter);
+    return {true, exitCode, watch.Printed()};
 }
 
 }  // namespace
 
-CommandRunner::CommandRunner(fs::path programFolder, ProcessWait* wait)
-    : programFolder_(std::move(programFolder)), wait_(wait) {}
+CommandRunner::CommandRunner(fs::path programFolder, ProcessWait* wait,
+                             std::chrono::milliseconds deviceWaitLimit)
+    : programFolder_(std::move(programFolder)), wait_(wait), deviceWaitLimit_(deviceWaitLimit) {}
 
 CommandResult CommandRunner::Run(const Text& commandLine, bool wait, std::optional<int>) {
     const posix::ProgramAndRest parts = posix::SplitProgramName(commandLine);
+    CommandWatch watch(wait_, deviceWaitLimit_);
     if (NamesInterpreter(parts.program)) {
         const std::optional<Text> script = posix::CmdScript(parts.rest);
-        return RunInterpreter(programFolder_, wait_, wait,
+        return RunInterpreter(programFolder_, watch, wait,
                               [script = script.value_or(Text())](posix::CmdInterpreter& cmd) {
                                   return cmd.RunLine(script);
                               });
@@ -58,10 +64,12 @@ CommandResult CommandRunner::Run(const Text& commandLine, bool wait, std::option
     }
     if (posix::IsBatchFile(*program)) {
         return RunInterpreter(
-            programFolder_, wait_, wait,
+            programFolder_, watch, wait,
             [file = *program](posix::CmdInterpreter& cmd) { return cmd.RunBatchFile(file); });
     }
-    const pid_t pid = posix::StartProcess(*program, posix::NativeArgv(*program, parts.rest), {});
+    const posix::OutputStreams streams = wait ? watch.streams() : posix::OutputStreams{};
+    const pid_t pid =
+        posix::StartProcess(*program, posix::NativeArgv(*program, parts.rest), streams);
     if (pid < 0) {
         return {};
     }
@@ -69,7 +77,8 @@ CommandResult CommandRunner::Run(const Text& commandLine, bool wait, std::option
         posix::ReapWhenEnded(pid);
         return {true, 0};
     }
-    return {true, posix::WaitForExit(pid, wait_)};
+    const int exitCode = watch.WaitForExit(pid);
+    return {true, exitCode, watch.Printed()};
 }
 
 }  // namespace tarnwick

@@ -6,7 +6,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <iterator>
 #include <thread>
 
 extern char** environ;
@@ -62,8 +65,9 @@ public:
         sigaddset(&defaults, SIGPIPE);
         ok = ok && posix_spawnattr_setsigmask(&attributes_, &none) == 0 &&
              posix_spawnattr_setsigdefault(&attributes_, &defaults) == 0 &&
-             posix_spawnattr_setflags(&attributes_,
-                                      POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF) == 0;
+             posix_spawnattr_setpgroup(&attributes_, 0) == 0 &&
+             posix_spawnattr_setflags(&attributes_, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF |
+                                                        POSIX_SPAWN_SETPGROUP) == 0;
         return ok;
     }
 
@@ -79,11 +83,48 @@ private:
     posix_spawnattr_t attributes_;
 };
 
-int ExitCodeOf(int status) {
-    if (WIFSIGNALED(status)) {
-        return 128 + WTERMSIG(status);
+// The value of the variable `name` in `environment`; empty when it is not there.
+std::string_view Variable(const std::vector<std::string>& environment, std::string_view name) {
+    for (const std::string& entry : environment) {
+        if (entry.size() > name.size() && entry.compare(0, name.size(), name) == 0 &&
+            entry[name.size()] == '=') {
+            return std::string_view(entry).substr(name.size() + 1);
+        }
     }
-    return WEXITSTATUS(status);
+    return {};
+}
+
+// The locale whose character type a program started with `environment` takes is UTF-8.
+bool HasUtf8CharacterType(const std::vector<std::string>& environment) {
+    std::string_view locale;
+    for (const char* name : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+        locale = Variable(environment, name);
+        if (!locale.empty()) {
+            break;
+        }
+    }
+    std::string lower(locale);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower.find("utf-8") != std::string::npos || lower.find("utf8") != std::string::npos;
+}
+
+std::vector<std::string> OurEnvironment() {
+    std::vector<std::string> environment;
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        environment.emplace_back(*entry);
+    }
+    return environment;
+}
+
+std::vector<char*> Pointers(const std::vector<std::string>& strings) {
+    std::vector<char*> pointers;
+    pointers.reserve(strings.size() + 1);
+    for (const std::string& string : strings) {
+        pointers.push_back(const_cast<char*>(string.c_str()));
+    }
+    pointers.push_back(nullptr);
+    return pointers;
 }
 
 }  // namespace
@@ -106,38 +147,24 @@ pid_t StartProcess(const std::filesystem::path& program, const std::vector<std::
     if (out.fd() < 0 || err.fd() < 0 || !setup.Prepare(out.fd(), err.fd())) {
         return -1;
     }
-    std::vector<char*> arguments;
-    arguments.reserve(argv.size() + 1);
-    for (const std::string& argument : argv) {
-        arguments.push_back(const_cast<char*>(argument.c_str()));
-    }
-    arguments.push_back(nullptr);
+    const std::vector<std::string> environment = ToolEnvironment(OurEnvironment());
     pid_t pid = -1;
-    if (posix_spawn(&pid, program.c_str(), setup.actions(), setup.attributes(), arguments.data(),
-                    environ) != 0) {
+    if (posix_spawn(&pid, program.c_str(), setup.actions(), setup.attributes(),
+                    Pointers(argv).data(), Pointers(environment).data()) != 0) {
         return -1;
     }
     return pid;
 }
 
-int WaitForExit(pid_t pid, ProcessWait* wait) {
-    int status = 0;
-    bool collected = false;
-    const auto poll = [&] {
-        const pid_t result = waitpid(pid, &status, WNOHANG);
-        collected = result == pid;
-        return collected || (result < 0 && errno != EINTR);
-    };
-    if (wait != nullptr) {
-        wait->Until(poll);
-    } else {
-        pid_t result;
-        do {
-            result = waitpid(pid, &status, 0);
-        } while (result < 0 && errno == EINTR);
-        collected = result == pid;
+std::vector<std::string> ToolEnvironment(const std::vector<std::string>& environment) {
+    if (HasUtf8CharacterType(environment)) {
+        return environment;
     }
-    return collected ? ExitCodeOf(status) : -1;
+    std::vector<std::string> utf8;
+    std::copy_if(environment.begin(), environment.end(), std::back_inserter(utf8),
+                 [](const std::string& entry) { return entry.rfind("LC_ALL=", 0) != 0; });
+    utf8.emplace_back("LC_ALL=C.UTF-8");
+    return utf8;
 }
 
 void ReapWhenEnded(pid_t pid) {

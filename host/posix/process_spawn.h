@@ -21,14 +21,16 @@ struct OutputStreams {
 // Writes a message of the interpreter (cmd's own words) whole to one of the streams.
 void Say(int fd, std::string_view message);
 
-// Starts `program` with `argv`, our environment, an empty standard input and `streams`; it
-// inherits no other descriptor. -1 when it cannot be started.
+// Starts `program` with `argv`, our environment (with a UTF-8 locale, ToolEnvironment), an empty
+// standard input and `streams`, as the leader of a process group of its own; it inherits no other
+// descriptor. -1 when it cannot be started.
 pid_t StartProcess(const std::filesystem::path& program, const std::vector<std::string>& argv,
                    OutputStreams streams);
 
-// Waits until the process has ended (not until its output closes: a daemon it left behind may
-// hold that open), through `wait` when given. Its exit code; 128 + n when signal n ended it.
-int WaitForExit(pid_t pid, ProcessWait* wait);
+// `environment` ("NAME=value" entries) as a tool gets it. The tools read the program's UTF-8
+// arguments by their locale's character type (Java decodes them with it), so under a locale
+// that is not UTF-8 they get LC_ALL=C.UTF-8.
+std::vector<std::string> ToolEnvironment(const std::vector<std::string>& environment);
 
 // Collects the process once it ends, without anyone waiting for it.
 void ReapWhenEnded(pid_t pid);

@@ -35,8 +35,9 @@ struct File {
 
 struct Outcome {
     std::vector<File> after;
-    CommandResult result;
+    CommandResult result;  // started and exit code
     const char* record;
+    const char* printed = nullptr;  // what came back unredirected; nullptr: not compared
 };
 
 struct Case {
@@ -117,9 +118,26 @@ const Case kCases[] = {
     {{},
      "cmd /c adb out=o err=e > all.txt 2>&1",
      {{{"all.txt", "o\ne\n"}}, {true, 0}, "[adb]\nout=o\nerr=e\n"}},
+    // What a tool prints where the line does not redirect it comes back to the runner, both
+    // outputs in the order written.
+    {{}, "adb out=direct", {{}, {true, 0}, "[adb]\nout=direct\n", "direct\n"}},
+    {{},
+     "cmd /c adb out=o err=e exit=1 & adb out=kept > log.txt",
+     {{{"log.txt", "kept\n"}},
+      {true, 0},
+      "[adb]\nout=o\nerr=e\nexit=1\n[adb]\nout=kept\n",
+      "o\ne\n"}},
+    // A tool that waits for a device past the limit (none, here) is ended and nothing after it
+    // runs.
+    {{},
+     "cmd /c fastboot \"err=< waiting for any device >\" hang & adb after",
+     {{},
+      {true, kGaveUpWaitingExitCode},
+      "[fastboot]\nerr=< waiting for any device >\nhang\n",
+      "< waiting for any device >\n"}},
     {{},  // stderr goes where stdout went before: not into the file
      "cmd /c adb out=o err=e 2>&1 1>out.txt",
-     {{{"out.txt", "o\n"}}, {true, 0}, "[adb]\nout=o\nerr=e\n"}},
+     {{{"out.txt", "o\n"}}, {true, 0}, "[adb]\nout=o\nerr=e\n", "e\n"}},
     {{{"err.txt", "e\n"}},
      "cmd /c adb err=again 2>> err.txt",
      {{{"err.txt", "e\nagain\n"}}, {true, 0}, "[adb]\nerr=again\n"}},
@@ -284,8 +302,13 @@ TEST_F(CommandLineTable, EachLineLeavesItsFilesResultAndToolArguments) {
         const CurrentDirectory inProgramFolder(program.path());
 
         const Outcome& expected = c.expected;
-        EXPECT_EQ(CommandRunner(program.path()).Run(LineOf(c, program.path()), true, 1),
-                  expected.result);
+        const CommandResult result =
+            CommandRunner(program.path(), nullptr, std::chrono::milliseconds(0))
+                .Run(LineOf(c, program.path()), true, 1);
+        EXPECT_EQ(CommandResult(result.started, result.exitCode), expected.result);
+        if (expected.printed != nullptr) {
+            EXPECT_EQ(result.output, Encoded(expected.printed));
+        }
         EXPECT_EQ(record_.Read("record.txt"), expected.record);
         for (const File& file : expected.after) {
             SCOPED_TRACE(file.name);

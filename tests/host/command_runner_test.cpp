@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "host/encoding.h"
+#include "host/posix/process_spawn.h"
 #include "tests/support/fake_tools.h"
 
 namespace tarnwick {
@@ -131,7 +132,10 @@ TEST_F(CommandRunnerTest, CopyReachesDrivePathsAndBatchFilesEchoNothing) {
     EXPECT_EQ(Run("cmd /c copy /y C:\\src\\twrp.img C:\\dst > copy.txt"), (CommandResult{true, 0}));
     EXPECT_EQ(home_.Read("dst/twrp.img"), "image");
     EXPECT_EQ(program_.Read("copy.txt"), "        1 file(s) copied.\r\n");
-    EXPECT_EQ(Run("cmd /c copy /y C:\\src\\gone.img C:\\dst"), (CommandResult{true, 1}));
+    EXPECT_EQ(Run("cmd /c copy /y C:\\src\\gone.img C:\\dst"),
+              (CommandResult{true, 1,
+                             "The system cannot find the file specified.\r\n"
+                             "        0 file(s) copied.\r\n"}));
 
     program_.Write("syspush.bat", "copy C:\\src\\twrp.img b.img\nfastboot exit=3\n");
     EXPECT_EQ(Run("cmd /c syspush.bat > bat.txt"), (CommandResult{true, 3}));
@@ -183,6 +187,25 @@ TEST_F(CommandRunnerTest, WithoutWaitReturnsOnceStarted) {
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_EQ(Run(("adb block=" + fifo.string()).c_str(), false), (CommandResult{true, 0}));
     close(open(fifo.c_str(), O_WRONLY));  // returns once the tool is waiting on it
+}
+
+TEST(ToolEnvironmentTest, ToolsGetAUtf8CharacterTypeWhenOursIsNot) {
+    struct Case {
+        std::vector<std::string> ours;
+        std::vector<std::string> tools;
+    };
+    const Case cases[] = {
+        {{"LANG=C", "PATH=/bin"}, {"LANG=C", "PATH=/bin", "LC_ALL=C.UTF-8"}},
+        {{}, {"LC_ALL=C.UTF-8"}},
+        {{"LC_ALL=POSIX", "LANG=en_US.UTF-8"}, {"LANG=en_US.UTF-8", "LC_ALL=C.UTF-8"}},
+        {{"LC_ALL=", "LC_CTYPE=zh_CN.GB18030", "LANG=zh_CN.UTF-8"},
+         {"LC_CTYPE=zh_CN.GB18030", "LANG=zh_CN.UTF-8", "LC_ALL=C.UTF-8"}},
+        {{"LANG=zh_CN.utf8"}, {"LANG=zh_CN.utf8"}},
+        {{"LC_CTYPE=C.UTF-8", "LANG=C"}, {"LC_CTYPE=C.UTF-8", "LANG=C"}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(posix::ToolEnvironment(c.ours), c.tools);
+    }
 }
 
 }  // namespace

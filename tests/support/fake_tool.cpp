@@ -56,6 +56,8 @@ int wmain(int argc, wchar_t** argv) {
             WriteLine(STD_OUTPUT_HANDLE, argument.substr(4));
         } else if (argument.starts_with("err=")) {
             WriteLine(STD_ERROR_HANDLE, argument.substr(4));
+        } else if (argument == "hang") {
+            Sleep(INFINITE);
         } else if (argument == "show") {
             STARTUPINFOW startup{};
             GetStartupInfoW(&startup);

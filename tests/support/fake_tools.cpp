@@ -48,6 +48,7 @@ void InstallFakeTool(const TempFolder& folder, std::string_view name, std::strin
         ">> \"$TARNWICK_FAKE_RECORD\" ;;\n"
         "    daemon=*) ( read -r line < \"${a#daemon=}\" ) & ;;\n"
         "    block=*) read -r line < \"${a#block=}\" ;;\n"
+        "    hang) sleep infinity ;;\n"
         "  esac\n"
         "done\n"
         "exit $code\n";

@@ -13,7 +13,8 @@ RealCommandsHost::RealCommandsHost(std::filesystem::path programFolder)
 
 CommandResult RealCommandsHost::RunCommand(const Text& commandLine, bool wait,
                                            std::optional<int> windowMode) {
-    return CommandRunner(programFolder_).Run(commandLine, wait, windowMode);
+    return CommandRunner(programFolder_, nullptr, deviceWaitLimit)
+        .Run(commandLine, wait, windowMode);
 }
 
 Text RealCommandsHost::ProgramDirectory() {

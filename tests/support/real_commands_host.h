@@ -4,6 +4,7 @@
 // current directory). Messages, pauses and choosers stay scripted and recorded; the real
 // operations are not recorded, the tools and the files tell what happened.
 
+#include <chrono>
 #include <filesystem>
 
 #include "tests/support/fake_host.h"
@@ -23,6 +24,9 @@ public:
     bool FileExists(const Text& path) override;
     bool PathExists(const Text& path) override;
     bool SameFile(const Text& one, const Text& other) override;
+
+    // How long a tool that waits for a device is given; a test shortens it.
+    std::chrono::milliseconds deviceWaitLimit = kDeviceWaitLimit;
 
 private:
     std::filesystem::path programFolder_;

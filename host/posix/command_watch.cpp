@@ -1,0 +1,90 @@
+#include "host/posix/command_watch.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string_view>
+
+#include "host/device_wait.h"
+#include "host/encoding.h"
+
+namespace tarnwick::posix {
+
+namespace {
+
+constexpr int kCheckMilliseconds = 10;
+
+}  // namespace
+
+CommandWatch::CommandWatch(ProcessWait* wait, std::chrono::milliseconds deviceWaitLimit)
+    : wait_(wait), deviceWaitLimit_(deviceWaitLimit) {
+    int ends[2];
+    if (pipe2(ends, O_CLOEXEC) == 0) {
+        read_ = ends[0];
+        write_ = ends[1];
+        fcntl(read_, F_SETFL, fcntl(read_, F_GETFL) | O_NONBLOCK);
+    } else {
+        write_ = open("/dev/null", O_WRONLY | O_CLOEXEC);  // what it prints is lost, no more
+    }
+}
+
+CommandWatch::~CommandWatch() {
+    for (const int fd : {read_, write_}) {
+        if (fd >= 0) {
+            close(fd);
+        }
+    }
+}
+
+void CommandWatch::Drain() {
+    char buffer[4096];
+    ssize_t count;
+    while (read_ >= 0 && (count = read(read_, buffer, sizeof buffer)) > 0) {
+        printed_.append(buffer, static_cast<std::size_t>(count));
+    }
+}
+
+int CommandWatch::WaitForExit(pid_t pid) {
+    const std::size_t start = printed_.size();
+    DeviceWait deviceWait(deviceWaitLimit_);
+    bool collected = false;
+    int status = 0;
+    const auto hasEnded = [&] {
+        Drain();
+        if (!gaveUp_ && deviceWait.TooLong(std::string_view(printed_).substr(start))) {
+            kill(-pid, SIGKILL);  // its process group: the tool and whatever it started
+            gaveUp_ = true;
+        }
+        const pid_t result = waitpid(pid, &status, WNOHANG);
+        collected = result == pid;
+        return collected || (result < 0 && errno != EINTR);
+    };
+    if (wait_ != nullptr) {
+        wait_->Until(hasEnded);
+    } else {
+        pollfd output{read_, POLLIN, 0};
+        while (!hasEnded()) {
+            poll(&output, read_ >= 0 ? 1 : 0, kCheckMilliseconds);
+        }
+    }
+    Drain();
+    if (gaveUp_) {
+        return kGaveUpWaitingExitCode;
+    }
+    if (!collected) {
+        return -1;
+    }
+    // A signal's end reads as a shell would report it.
+    return WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status);
+}
+
+Text CommandWatch::Printed() {
+    Drain();
+    return Text::FromBytes(ToolOutputToProgramEncoding(printed_));
+}
+
+}  // namespace tarnwick::posix
