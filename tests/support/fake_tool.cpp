@@ -46,10 +46,13 @@ int wmain(int argc, wchar_t** argv) {
     std::ofstream record(std::filesystem::path(recordPath != nullptr ? recordPath : L"NUL"),
                          std::ios::binary | std::ios::app);
     record << "[" << Label() << "]\n";
+    for (int i = 1; i < argc; ++i) {
+        record << Utf8(argv[i]) << "\n";
+    }
+    record.flush();
     int exitCode = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = Utf8(argv[i]);
-        record << argument << "\n";
         if (argument.starts_with("exit=")) {
             exitCode = std::atoi(argument.c_str() + 5);
         } else if (argument.starts_with("out=")) {

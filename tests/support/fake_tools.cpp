@@ -36,6 +36,8 @@ void InstallFakeTool(const TempFolder& folder, std::string_view name, std::strin
         "code=0\n"
         "for a in \"$@\"; do\n"
         "  printf '%s\\n' \"$a\" >> \"$TARNWICK_FAKE_RECORD\"\n"
+        "done\n"
+        "for a in \"$@\"; do\n"
         "  case \"$a\" in\n"
         "    exit=*) code=\"${a#exit=}\" ;;\n"
         "    out=*) printf '%s\\n' \"${a#out=}\" ;;\n"
