@@ -52,7 +52,7 @@ bool CanPassOnCommandLine(const Text& path) {
 }
 
 bool CanPassToPhoneShell(const Text& name) {
-    constexpr std::string_view kShellCharacters = " ;&|$()<>\"'\\*?[]%^`";
+    constexpr std::string_view kShellCharacters = " ;&|$()<>\"'\\*?[]{}%^`";
     return !AnyOneByteCharacter(name, [&](unsigned char byte) {
         return IsControlCharacter(byte) ||
                kShellCharacters.find(static_cast<char>(byte)) != std::string_view::npos;

@@ -21,7 +21,8 @@ bool CanPassOnCommandLine(const Text& path);
 
 // A name that goes unquoted into a batch-file line and into an "adb shell" line, which the
 // phone's shell splits again: false when it holds a blank or one of ; & | $ ( ) < > " ' \ * ?
-// [ ] % ^ ` or a control character. An old phone's "adb shell" cannot pass such names safely.
+// [ ] { } % ^ ` or a control character (a brace list would expand). An old phone's "adb shell"
+// cannot pass such names safely.
 bool CanPassToPhoneShell(const Text& name);
 
 }  // namespace tarnwick

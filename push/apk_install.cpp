@@ -23,7 +23,9 @@ void InstallApk(ui::PushWindow& w, Host& host) {
     host.Pause(1000);
     Log(w, host, "等待手机连接...\r\n");
     host.Pause(1000);
-    LogOutcome(w, host, RunWork(w.信息显示窗, host, "cmd /c adb install " + CommandLinePath(apk)));
+    LogOutcome(w, host,
+               RunWorkJudgedByOutput(w.信息显示窗, host,
+                                     "cmd /c adb install " + CommandLinePath(apk), "Failure"));
 }
 
 }  // namespace tarnwick::push

@@ -14,15 +14,22 @@ namespace {
 
 struct SystemPush {
     Text file;       // the checked path in SYS编辑框1, which is also the one pushed
-    Text directory;  // SYS编辑框
+    Text directory;  // SYS编辑框, ending in "/"
     Text name;       // the bare file name, as the file is called on the phone
 };
 
 // The name and the directory go unquoted into batch lines and the phone's shell.
 std::optional<SystemPush> CheckSystemPush(ui::PushWindow& w, Host& host) {
-    const SystemPush push{w.SYS编辑框1.content(), w.SYS编辑框.content(),
-                          BareFileName(w.SYS编辑框1.content())};
-    if (!CheckFileBox(host, push.file) || !CheckCommandLinePaths(host, {push.file}) ||
+    const Text file = w.SYS编辑框1.content();
+    if (!CheckFileBox(host, file)) {
+        return std::nullopt;
+    }
+    const std::optional<Text> directory = CheckPhoneFolder(host, w.SYS编辑框.content());
+    if (!directory) {
+        return std::nullopt;
+    }
+    const SystemPush push{file, *directory, BareFileName(file)};
+    if (!CheckCommandLinePaths(host, {push.file}) ||
         !CheckPhoneShellNames(host, {push.name, push.directory})) {
         return std::nullopt;
     }

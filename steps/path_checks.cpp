@@ -31,12 +31,16 @@ bool CheckChosenPath(Host& host, const Text& path, const Text& extension,
 
 namespace {
 
+void WarnUnsupportedCharacters(Host& host) {
+    host.ShowMessage("文件路径中含有不支持的字符!\r\n\r\n请重新选择文件,并保证其路径完整!", 0,
+                     "警告!");
+}
+
 bool CheckAll(Host& host, std::initializer_list<Text> texts, bool (*canPass)(const Text&)) {
     if (std::all_of(texts.begin(), texts.end(), canPass)) {
         return true;
     }
-    host.ShowMessage("文件路径中含有不支持的字符!\r\n\r\n请重新选择文件,并保证其路径完整!", 0,
-                     "警告!");
+    WarnUnsupportedCharacters(host);
     return false;
 }
 
@@ -44,6 +48,15 @@ bool CheckAll(Host& host, std::initializer_list<Text> texts, bool (*canPass)(con
 
 bool CheckCommandLinePaths(Host& host, std::initializer_list<Text> paths) {
     return CheckAll(host, paths, CanPassOnCommandLine);
+}
+
+std::optional<Text> CheckPhoneFolder(Host& host, const Text& folder) {
+    const std::string& bytes = folder.bytes();
+    if (!bytes.starts_with('/') || bytes.ends_with(' ')) {
+        WarnUnsupportedCharacters(host);
+        return std::nullopt;
+    }
+    return bytes.ends_with('/') ? folder : folder + "/";
 }
 
 bool CheckPhoneShellNames(Host& host, std::initializer_list<Text> names) {

@@ -3,6 +3,7 @@
 // it; nothing has been logged or run yet.
 
 #include <initializer_list>
+#include <optional>
 
 #include "host/host.h"
 
@@ -22,6 +23,11 @@ bool CheckChosenPath(Host& host, const Text& path, const Text& extension,
 // Every path can be put into a command line: none holds a double quote, a % or a control
 // character.
 bool CheckCommandLinePaths(Host& host, std::initializer_list<Text> paths);
+
+// A folder box of the phone side (SD编辑框, SYS编辑框) names a folder from the phone's root: not
+// empty, beginning with "/" and with no blank at either end; else the warning of
+// CheckCommandLinePaths. The folder with the trailing "/" that the user may have left out.
+std::optional<Text> CheckPhoneFolder(Host& host, const Text& folder);
 
 // Every name can go unquoted into a batch-file line and the phone's shell
 // (CanPassToPhoneShell); the warning is the one of CheckCommandLinePaths.

@@ -79,7 +79,8 @@ const HostileName kNames[] = {
     {"@echo", Passes},
     {"-rf", Passes},
     {"--help", Passes},
-    {"#~+{}", Passes},
+    {"#~+", Passes},
+    {"Foo{1,2}", ShellRefuses},  // a brace list would expand
     {"刷机包", Passes},
     {"中文 名字", ShellRefuses},
     {"Ünïcödé café", ShellRefuses},

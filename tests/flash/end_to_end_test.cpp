@@ -1,6 +1,7 @@
 // The flash mode with the real command runner and real files: fake adb and fastboot in a
 // temporary program folder record what they receive, with the content of every argument
 // that names a file as it is at that moment.
+#include <chrono>
 #include <optional>
 #include <string>
 #include <utility>
@@ -90,6 +91,34 @@ TEST_F(FlashEndToEnd, AChosenImageWithBlanksAndAmpersandIsCopiedAndFlashed) {
     EXPECT_FALSE(fs::exists(program_ / "a&b 1.img"));
     EXPECT_EQ(user_.Read("my imgs/a&b 1.img"), "CHOSEN IMAGE");
     EXPECT_EQ(w.通用对话框1.fileName, "a&b 1.img");
+}
+
+TEST_F(FlashEndToEnd, AFastbootStillWaitingForAPhoneAfterTheLimitIsEndedAndTheFlashFails) {
+    struct Case {
+        const char* fastboot;  // what it does after it recorded its arguments
+        std::chrono::milliseconds limit;
+        const char* logEnd;
+    };
+    const char* const waiting = "echo '< waiting for any device >' >&2\n";
+    const Case cases[] = {
+        {"sleep infinity\n", std::chrono::milliseconds(0),
+         "命令执行失败(返回值258): cmd /c fastboot flash recovery recovery.img\r\n操作失败!\r\n"},
+        {"exit 0\n", kDeviceWaitLimit, "操作已完成...\r\n"},  // the phone came in time
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fastboot);
+        program_.Write("recovery/find5_twrp_recovery.img", "FIND5 IMAGE");
+        sandbox_.WriteTool("fastboot", std::string(waiting) + c.fastboot);
+        real_.deviceWaitLimit = c.limit;
+        real_.messageResults = {0, 0};
+        SelectFamily(w.REC单选框);
+        SelectRecoveryOption(w.刷入集成REC);
+
+        RunSelectedOperation(w, real_);
+
+        EXPECT_TRUE(w.显示窗.content().bytes().ends_with(Text(c.logEnd).bytes()));
+        EXPECT_FALSE(fs::exists(program_ / "recovery.img"));
+    }
 }
 
 // Whatever names the image and the program folder go by, the flashed image is the chosen

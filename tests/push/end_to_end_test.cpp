@@ -35,6 +35,20 @@ TEST_F(PushEndToEnd, TheMemoryCardPushHandsAdbTheFileAndTheDirectory) {
     EXPECT_TRUE(LogEndsWith("等待手机连接...\r\n操作已经完成..."));
 }
 
+TEST_F(PushEndToEnd, AnInstallThatAdbReportsAsFailedEndsInFailureWhateverItsExitCode) {
+    // adb on a phone without shell protocol v2: the failure is in its output only.
+    sandbox_.WriteTool(
+        "adb", "echo 'Performing Push Install'\necho 'Failure [INSTALL_FAILED_ALREADY_EXISTS]'\n");
+    Select(w.APK单选框);
+    sandbox_.host.chooserPaths = {ApkPath()};
+
+    RunSelectedPush(w, sandbox_.host);
+
+    EXPECT_EQ(sandbox_.Record(), "[adb]\ninstall\n" + Apk() + "\n<<APK>>\n");
+    EXPECT_TRUE(LogEndsWith("命令执行失败(返回值0): cmd /c adb install \"" + ApkPath() +
+                            "\"\r\nFailure [INSTALL_FAILED_ALREADY_EXISTS]\r\n操作失败!"));
+}
+
 TEST_F(PushEndToEnd, EachSystemPushRunsItsBatchFileInOrderAndTheFileDeletesItself) {
     struct Case {
         bool noroot;
@@ -67,6 +81,7 @@ TEST_F(PushEndToEnd, EachSystemPushRunsItsBatchFileInOrderAndTheFileDeletesItsel
         Select(w.SYS单选框);
         w.NOROOT.setChecked(c.noroot);
         w.SYS编辑框1.setContent(ApkPath());
+        w.SYS编辑框.setContent("/system/app");  // its trailing "/" is added
 
         RunSelectedPush(w, sandbox_.host);
 

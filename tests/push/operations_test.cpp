@@ -72,6 +72,15 @@ TEST_F(Operations, InputChecksRefuseBeforeTheLogViewAppears) {
         {w.SYS单选框, "C:\\a\\my app.apk", "/system/app/", characters},
         {w.SYS单选框, "C:\\dir/sub\\Foo.apk", "/system/app/", characters},  // "C:\dir/Foo.apk"
         {w.SYS单选框, "C:\\a\\Foo.apk", "/system/my app/", characters},
+        {w.SYS单选框, "C:\\a\\Foo{1,2}.apk", "/system/app/", characters},
+        // A folder box names a folder from the phone's root, without blanks at its ends.
+        {w.SD单选框, "C:\\a\\b.mp3", "", characters},
+        {w.SD单选框, "C:\\a\\b.mp3", "/sdcard/ ", characters},
+        {w.SD单选框, "C:\\a\\b.mp3", " /sdcard/", characters},
+        {w.SD单选框, "C:\\a\\b.mp3", "sdcard/", characters},
+        {w.SYS单选框, "C:\\a\\Foo.apk", "", characters},
+        {w.SYS单选框, "C:\\a\\Foo.apk", "system/app/", characters},
+        {w.SYS单选框, "C:\\a\\Foo.apk", "/system/{app,priv-app}/", characters},
     };
     for (const bool noroot : {false, true}) {  // both system pushes
         for (const Case& c : cases) {
@@ -97,22 +106,54 @@ TEST_F(Operations, PathsAreQuotedWhereNeededAndAFailedCommandEndsInFailure) {
         Text file;
         Text directory;
         Text commandLine;
-        int exitCode;
+        CommandResult result;
         Text logEnd;
     };
     const Text done = "操作已经完成...";
     const Text failed = "命令执行失败(返回值3): ";
+    // Old phones report a failed install only in adb's output, with exit code 0.
+    const Text alreadyThere = "Failure [INSTALL_FAILED_ALREADY_EXISTS]";
     const Case cases[] = {
         // "apk" anywhere in the path counts.
-        {w.APK单选框, "C:\\apks\\a.txt", "", "cmd /c adb install C:\\apks\\a.txt", 0, done},
-        {w.APK单选框, "C:\\My Apps\\a(1).apk", "", "cmd /c adb install \"C:\\My Apps\\a(1).apk\"",
-         0, done},
-        {w.APK单选框, "C:\\apk\\a.apk", "", "cmd /c adb install C:\\apk\\a.apk", 3,
+        {w.APK单选框, "C:\\apks\\a.txt", "", "cmd /c adb install C:\\apks\\a.txt", {true, 0}, done},
+        {w.APK单选框,
+         "C:\\My Apps\\a(1).apk",
+         "",
+         "cmd /c adb install \"C:\\My Apps\\a(1).apk\"",
+         {true, 0, "Performing Push Install\r\nSuccess\r\n"},
+         done},
+        {w.APK单选框,
+         "C:\\apk\\a.apk",
+         "",
+         "cmd /c adb install C:\\apk\\a.apk",
+         {true, 3},
          failed + "cmd /c adb install C:\\apk\\a.apk\r\n操作失败!"},
-        {w.SD单选框, "C:\\My Music\\b.mp3", "/sdcard/My Music/",
-         "cmd /c adb push \"C:\\My Music\\b.mp3\" \"/sdcard/My Music/\"", 0, done},
-        {w.SD单选框, "C:\\a\\b.mp3", "", "cmd /c adb push C:\\a\\b.mp3 ", 3,
-         failed + "cmd /c adb push C:\\a\\b.mp3 \r\n操作失败!"},
+        {w.APK单选框,
+         "C:\\apk\\a.apk",
+         "",
+         "cmd /c adb install C:\\apk\\a.apk",
+         {true, 0, "Performing Push Install\r\n" + alreadyThere + "\r\n"},
+         "命令执行失败(返回值0): cmd /c adb install C:\\apk\\a.apk\r\n" + alreadyThere +
+             "\r\n操作失败!"},
+        {w.APK单选框,
+         "C:\\apk\\a.apk",
+         "",
+         "cmd /c adb install C:\\apk\\a.apk",
+         {true, 1, "adb: failed to install C:\\apk\\a.apk: " + alreadyThere + "\n"},
+         "命令执行失败(返回值1): cmd /c adb install C:\\apk\\a.apk\r\n操作失败!"},
+        {w.SD单选框,
+         "C:\\My Music\\b.mp3",
+         "/sdcard/My Music/",
+         "cmd /c adb push \"C:\\My Music\\b.mp3\" \"/sdcard/My Music/\"",
+         {true, 0},
+         done},
+        // The folder's trailing "/" is added where it was left out.
+        {w.SD单选框,
+         "C:\\a\\b.mp3",
+         "/sdcard",
+         "cmd /c adb push C:\\a\\b.mp3 /sdcard/",
+         {true, 3},
+         failed + "cmd /c adb push C:\\a\\b.mp3 /sdcard/\r\n操作失败!"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.commandLine);
@@ -120,11 +161,11 @@ TEST_F(Operations, PathsAreQuotedWhereNeededAndAFailedCommandEndsInFailure) {
         host.chooserPaths = {c.file};
         w.SD编辑框1.setContent(c.file);
         w.SD编辑框.setContent(c.directory);
-        host.commandResults[c.commandLine] = {true, c.exitCode};
+        host.commandResults[c.commandLine] = c.result;
         RunSelectedPush(w, host);
         EXPECT_TRUE(LogEndsWith("等待手机连接...\r\n" + c.logEnd));
         const std::string run = "RunCommand(" + ::tarnwick::testing::Quoted(c.commandLine) +
-                                ", true, 1) -> exit " + std::to_string(c.exitCode);
+                                ", true, 1) -> exit " + std::to_string(c.result.exitCode);
         EXPECT_NE(std::ranges::find(host.calls(), run), host.calls().end());
     }
 }

@@ -100,23 +100,14 @@ Pause(1000))")}));
     EXPECT_EQ(host.files["syspush.bat"], kWithRoot);
 }
 
-TEST_F(SystemPush, ADirectoryWithoutItsTrailingSlashRunsIntoTheName) {
-    w.SYS编辑框.setContent("/system/app");
-    PushIntoSystemThroughRecovery(w, host);
-    EXPECT_EQ(host.files["NOpush.bat"],
-              std::string(kMounts) +
-                  "adb push C:\\apps\\Foo.apk /system/appFoo.apk\r\n"
-                  "adb shell su -c chmod 644 /system/appFoo.apk\r\n"
-                  "adb shell su -c chown 0.0 /system/appFoo.apk\r\ndel NOpush.bat\r\n");
-    PushIntoSystemWithRoot(w, host);
-    EXPECT_EQ(host.files["syspush.bat"],
-              "adb push C:\\apps\\Foo.apk /data/local/tmp/Foo.apk\r\n"
-              "adb shell su -c mount -o remount,rw -t ext4 /system /system\r\n\r\n"
-              "adb shell su -c mount -o remount,rw -t ext4 /data /data\r\n"
-              "adb shell su -c cp /data/local/tmp/Foo.apk /system/app\r\n"
-              "adb shell su -c chmod 644 /system/appFoo.apk\r\n"
-              "adb shell su -c chown 0.0 /system/appFoo.apk\r\n"
-              "adb shell rm -f /data/local/tmp/Foo.apk\r\ndel syspush.bat\r\n");
+TEST_F(SystemPush, ADirectoryWithoutItsTrailingSlashGetsOneEverywhere) {
+    for (const Flow* flow : {&kThroughRecoveryFlow, &kWithRootFlow}) {
+        w.SYS编辑框.setContent("/system/app");
+        flow->push(w, host);
+        EXPECT_EQ(host.files[flow->batch], flow->content);
+        EXPECT_NE(w.信息显示窗.content().bytes().find(Text("复制到:\r\n/system/app/\r\n").bytes()),
+                  std::string::npos);
+    }
 }
 
 TEST_F(SystemPush, CancelAtTheConfirmationRemovesTheBatchFileUnrun) {
