@@ -23,6 +23,7 @@ public:
     bool FileExists(const Text& path) override;
     bool PathExists(const Text& path) override;
     bool SameFile(const Text& one, const Text& other) override;
+    bool IsLink(const Text& path) override;
 
 private:
     std::filesystem::path programFolder_;
