@@ -98,10 +98,13 @@ TEST_F(CompileHandlers, TheOutputNameIsTheInputBeforeItsLastApk) {
     }
 }
 
-TEST_F(CompileHandlers, EachOperationBrowsesForItsKindOfPathWithOneChooser) {
-    host.chooserPaths = {Text("C:\\a\\demo.apk"), std::nullopt, Text("C:\\b.apk"),
-                         Text("C:\\b signed.apk")};
-    host.folderChoices = {"C:\\out", "C:\\", "C:\\src"};
+TEST_F(CompileHandlers, EachOperationBrowsesForItsKindOfPathWithOneChooserAndACancelKeepsBoth) {
+    // A cancelled chooser still remembers the last name confirmed in either kind, and the
+    // folder browser answers "": neither may reach a box.
+    host.chooserPaths = {
+        Text("C:\\a\\demo.apk"),  std::nullopt, std::nullopt, Text("C:\\b.apk"), std::nullopt,
+        Text("C:\\b signed.apk"), std::nullopt};
+    host.folderChoices = {"C:\\out", "", "C:\\", "C:\\src", ""};
     const struct {
         ui::CheckBox* operation;
         void (*browse)(ui::CompileWindow&, Host&);
@@ -110,11 +113,16 @@ TEST_F(CompileHandlers, EachOperationBrowsesForItsKindOfPathWithOneChooser) {
         {&w.反编译, ChooseInput, "C:\\a\\demo.apk", "C:\\a\\demo"},
         // Into a new folder named after the APK: apktool empties the folder it decodes into.
         {&w.反编译, ChooseOutput, "C:\\a\\demo.apk", "C:\\out\\demo"},
+        {&w.反编译, ChooseInput, "C:\\a\\demo.apk", "C:\\out\\demo"},  // not derived again
+        {&w.反编译, ChooseOutput, "C:\\a\\demo.apk", "C:\\out\\demo"},
         {&w.反编译, ChooseOutput, "C:\\a\\demo.apk", "C:\\demo"},
         {&w.回编译, ChooseInput, "C:\\src", ""},
-        {&w.回编译, ChooseOutput, "C:\\src", "C:\\a\\demo.apk"},  // cancelled: the open kind's name
+        {&w.回编译, ChooseOutput, "C:\\src", ""},  // not the decompiled APK
+        {&w.回编译, ChooseInput, "C:\\src", ""},
         {&w.签名, ChooseInput, "C:\\b.apk", ""},
+        {&w.签名, ChooseOutput, "C:\\b.apk", ""},  // not the APK to sign
         {&w.签名, ChooseOutput, "C:\\b.apk", "C:\\b signed.apk"},
+        {&w.签名, ChooseInput, "C:\\b.apk", "C:\\b signed.apk"},
     };
     for (const auto& step : steps) {
         if (!step.operation->checked()) {
@@ -127,11 +135,16 @@ TEST_F(CompileHandlers, EachOperationBrowsesForItsKindOfPathWithOneChooser) {
     EXPECT_EQ(host.calls(), Lines(R"(
 ChooseFile(0, "APK文件(*.apk)|*.apk", "") -> "C:\\a\\demo.apk"
 ChooseFolder("选择目录") -> "C:\\out"
+ChooseFile(0, "APK文件(*.apk)|*.apk", "C:\\a\\demo.apk") -> cancelled
+ChooseFolder("选择目录") -> ""
 ChooseFolder("选择目录") -> "C:\\"
 ChooseFolder("选择目录") -> "C:\\src"
 ChooseFile(1, "APK文件(*.apk)|*.apk", "C:\\a\\demo.apk") -> cancelled
+ChooseFolder("选择目录") -> ""
 ChooseFile(0, "APK文件(*.apk)|*.apk", "C:\\a\\demo.apk") -> "C:\\b.apk"
-ChooseFile(1, "APK文件(*.apk)|*.apk", "C:\\b.apk") -> "C:\\b signed.apk")"));
+ChooseFile(1, "APK文件(*.apk)|*.apk", "C:\\b.apk") -> cancelled
+ChooseFile(1, "APK文件(*.apk)|*.apk", "C:\\b.apk") -> "C:\\b signed.apk"
+ChooseFile(0, "APK文件(*.apk)|*.apk", "C:\\b signed.apk") -> cancelled)"));
 }
 
 constexpr const char* kNoFile =
