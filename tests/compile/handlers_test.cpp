@@ -154,7 +154,8 @@ constexpr const char* kRefused =
 constexpr const char* kNoOutputName = R"(ShowMessage("请设置要生成的文件名!", 0, "") -> 0)";
 
 // The task is 载入资源 when `operation` is "frameworks", else 编译模式 with that box checked
-// ("" none). The record shows "(info window)" where the info window is asked for.
+// ("" none). The record shows "(info window)" where the info window is asked for. The files
+// are those of AddFiles.
 const struct {
     const char* operation;
     Text f1, f2, in, out;
@@ -171,28 +172,68 @@ RunCommand("cmd /c java -jar apktool.jar if \"C:\\my fw\\oppo.apk\" > log2.txt 2
 (info window))"},
     {"frameworks", "Z:\\fw\\a.apk", "C:\\50%\\oppo.apk", "", "", kRefused},
     {"", "", "", "C:\\a.apk", "C:\\b.apk", ""},
-    {"反编译", "", "", "", "C:\\out", kNoFile},
-    {"反编译", "", "", "C:\\a\\demo.APK", "C:\\out",
+    {"反编译", "", "", "", "C:\\Music", kNoFile},
+    {"反编译", "", "", "C:\\a\\demo.APK", "C:\\Music",
      R"(ShowMessage("请选择APK文件!", 0, "") -> 0)"},
     {"反编译", "", "", "C:\\my apps\\a&b.apk", "D:\\apps\\a&b", R"(
+PathExists("D:\\apps\\a&b") -> false
 RunCommand("cmd /c apktool d -f \"C:\\my apps\\a&b.apk\" -o \"D:\\apps\\a&b\" > log.txt 2>&1", true, 1) -> exit 0
 (info window))"},
     {"反编译", "", "", "C:\\a.apk", "", R"(
+PathExists("") -> false
 RunCommand("cmd /c apktool d -f \"C:\\a.apk\" -o  > log.txt 2>&1", true, 1) -> exit 0
 (info window))"},
-    {"反编译", "", "", "C:\\a\"b.apk", "C:\\out", kRefused},
+    {"反编译", "", "", "C:\\a\"b.apk", "C:\\Music", kRefused},
+    // apktool d -f empties OUT first: only a folder it made may be decoded into again.
+    {"反编译", "", "", "C:\\Music.apk", "C:\\Music", R"(
+PathExists("C:\\Music") -> true
+IsLink("C:\\Music") -> false
+FileExists("C:\\Music\\apktool.yml") -> false
+ShowMessage("输出目录已存在,且不是反编译生成的目录!\r\n\r\n请另选目录,或先将其移走!", 0, "警告!") -> 0)"},
+    {"反编译", "", "", "C:\\a.apk", "C:\\decoded", R"(
+PathExists("C:\\decoded") -> true
+IsLink("C:\\decoded") -> false
+FileExists("C:\\decoded\\apktool.yml") -> true
+RunCommand("cmd /c apktool d -f \"C:\\a.apk\" -o C:\\decoded > log.txt 2>&1", true, 1) -> exit 0
+(info window))"},
+    {"反编译", "", "", "C:\\a.apk", "C:\\linked", R"(
+PathExists("C:\\linked") -> true
+IsLink("C:\\linked") -> true
+ShowMessage("输出目录已存在,且不是反编译生成的目录!\r\n\r\n请另选目录,或先将其移走!", 0, "警告!") -> 0)"},
     {"回编译", "", "", "C:\\src", "C:\\out", kNoOutputName},
     {"回编译", "", "", "C:\\my src", "C:\\new (1).apk", R"(
 RunCommand("cmd /c apktool b -f \"C:\\my src\" -o \"C:\\new (1).apk\" > log.txt 2>&1", true, 1) -> exit 0
 (info window))"},
     {"签名", "", "", "C:\\a.apk", "C:\\signed", kNoOutputName},
     {"签名", "", "", "C:\\in.zip", "C:\\a b.apk", R"(
+SameFile("C:\\in.zip", "C:\\a b.apk") -> false
 RunCommand("cmd /c java -jar signapk.jar testkey.x509.pem testkey.pk8 C:\\in.zip \"C:\\a b.apk\" > log.txt 2>&1", true, 1) -> exit 0
 (info window))"},
     {"签名", "", "", "C:\\a.apk", "C:\\x\t.apk", kRefused},
+    // signapk truncates OUT first: IN under any of its paths would be lost.
+    {"签名", "", "", "C:\\a.apk", "C:\\a.apk",
+     R"(
+SameFile("C:\\a.apk", "C:\\a.apk") -> true
+ShowMessage("生成的文件不能与原文件相同!\r\n\r\n请设置其他文件名!", 0, "") -> 0)"},
+    {"签名", "", "", "C:\\a.apk", "C:\\alias.apk",
+     R"(
+SameFile("C:\\a.apk", "C:\\alias.apk") -> true
+ShowMessage("生成的文件不能与原文件相同!\r\n\r\n请设置其他文件名!", 0, "") -> 0)"},
 };
 
+// Music is the user's own folder, decoded apktool's output, linked a link to another output.
+void AddFiles(::tarnwick::testing::FakeHost& host) {
+    host.folders = {"C:\\Music", "C:\\decoded"};
+    host.links = {"C:\\linked"};
+    host.files = {{"C:\\Music\\song.mp3", "song"},
+                  {"C:\\decoded\\apktool.yml", "version: 2.7.0"},
+                  {"C:\\linked\\apktool.yml", "version: 2.7.0"},
+                  {"C:\\a.apk", "apk"}};
+    host.sameFiles = {{"C:\\alias.apk", "C:\\a.apk"}};
+}
+
 TEST_F(CompileHandlers, EachTaskChecksItsPathsThenRunsAndShowsTheOutput) {
+    AddFiles(host);
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.record);
         w.载入资源.setChecked(c.operation == std::string("frameworks"));
