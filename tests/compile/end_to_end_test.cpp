@@ -206,5 +206,20 @@ TEST_F(CompileEndToEnd, SigningOntoTheInputFileUnderAnyOfItsPathsRunsNothing) {
     }
 }
 
+TEST_F(CompileEndToEnd, TheSetUpKeepsDebiansApktoolFromLinkingTheFrameworkAgain) {
+    // Run for a user without an entry in the user database: getent finds nothing.
+    TempFolder tools;
+    tools.Write("getent", "#!/bin/sh\nexit 2\n", true);
+    {
+        ScopedEnvironment path{"PATH", tools.path().string() + ":" + std::getenv("PATH")};
+        ASSERT_EQ(Shell(TARNWICK_STAGE_APK_TOOLS, program_.path()), 0);
+    }
+    EXPECT_TRUE(fs::is_directory(data_ / "apktool/framework"));
+    // Debian's launcher links the system's framework into its folder under HOME when missing.
+    ASSERT_EQ(std::system("/usr/bin/apktool --version > /dev/null"), 0);
+    EXPECT_TRUE(fs::is_directory(home_ / ".local/share/apktool/framework"));
+    EXPECT_FALSE(fs::is_symlink(home_ / ".local/share/apktool/framework/1.apk"));
+}
+
 }  // namespace
 }  // namespace tarnwick::compile::testing
