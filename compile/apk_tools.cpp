@@ -40,30 +40,55 @@ void InstallFrameworks(ui::CompileWindow& w, Host& host, const ShowOutput& showO
     showOutput();
 }
 
+// apktool d -f empties OUT before it reads the APK, following links inside it: only a folder
+// that apktool made (apktool.yml directly in it) or none at all may be OUT, never a link.
+bool CheckDecodeFolder(Host& host, const Text&, const Text& out) {
+    if (!host.PathExists(out) || (!host.IsLink(out) && host.FileExists(out + "\\apktool.yml"))) {
+        return true;
+    }
+    host.ShowMessage("输出目录已存在,且不是反编译生成的目录!\r\n\r\n请另选目录,或先将其移走!", 0,
+                     "警告!");
+    return false;
+}
+
+// signapk truncates OUT before it reads IN: the same file by any path would be lost.
+bool CheckSignedApartFromInput(Host& host, const Text& in, const Text& out) {
+    if (!host.SameFile(in, out)) {
+        return true;
+    }
+    host.ShowMessage("生成的文件不能与原文件相同!\r\n\r\n请设置其他文件名!", 0, "");
+    return false;
+}
+
 // An operation of the compile task on IN (资源3) and OUT (资源4): IN must be chosen, one of
-// them must name an APK, and its tool's command line.
+// them must name an APK, OUT must be safe to hand to its tool, and its tool's command line.
 struct ApkOperation {
     enum { Input, Output } apkPath;
     const char* noApkMessage;  // shown with an empty title
     Text (*commandLine)(const Text& in, const Text& out);
+    bool (*checkOutput)(Host& host, const Text& in, const Text& out) = nullptr;
 };
 
-// IN of decompile and rebuild always stands in double quotes. OUT of decompile is not
-// checked: empty, it leaves -o without a folder name.
-const ApkOperation kDecompile = {
-    ApkOperation::Input, "请选择APK文件!", [](const Text& in, const Text& out) {
-        return "cmd /c apktool d -f " + QuotedCommandLinePath(in) + " -o " + CommandLinePath(out);
-    }};
+// IN of decompile and rebuild always stands in double quotes. An empty OUT of decompile leaves
+// -o without a folder name.
+const ApkOperation kDecompile = {ApkOperation::Input, "请选择APK文件!",
+                                 [](const Text& in, const Text& out) {
+                                     return "cmd /c apktool d -f " + QuotedCommandLinePath(in) +
+                                            " -o " + CommandLinePath(out);
+                                 },
+                                 CheckDecodeFolder};
 const ApkOperation kRebuild = {
     ApkOperation::Output, "请设置要生成的文件名!", [](const Text& in, const Text& out) {
         return "cmd /c apktool b -f " + QuotedCommandLinePath(in) + " -o " + CommandLinePath(out);
     }};
 // The key files lie in the program folder, the current directory.
 const ApkOperation kSign = {
-    ApkOperation::Output, "请设置要生成的文件名!", [](const Text& in, const Text& out) {
+    ApkOperation::Output, "请设置要生成的文件名!",
+    [](const Text& in, const Text& out) {
         return "cmd /c java -jar signapk.jar testkey.x509.pem testkey.pk8 " + CommandLinePath(in) +
                " " + CommandLinePath(out);
-    }};
+    },
+    CheckSignedApartFromInput};
 
 void RunApkOperation(ui::CompileWindow& w, Host& host, const ApkOperation& operation,
                      const ShowOutput& showOutput) {
@@ -72,7 +97,8 @@ void RunApkOperation(ui::CompileWindow& w, Host& host, const ApkOperation& opera
     const Text& apk = operation.apkPath == ApkOperation::Input ? in : out;
     if (!CheckPathChosen(host, in) ||
         !CheckPathHolds(host, apk, ".apk", operation.noApkMessage, "") ||
-        !CheckCommandLinePaths(host, {in, out})) {
+        !CheckCommandLinePaths(host, {in, out}) ||
+        (operation.checkOutput != nullptr && !operation.checkOutput(host, in, out))) {
         return;
     }
     RunTool(host, operation.commandLine(in, out), "log.txt");

@@ -15,8 +15,8 @@ constexpr const char* kFolderInstruction = "选择目录";
 // files: the APK is decoded into a folder of its own name inside it.
 Text DecodeFolderIn(const Text& chosen, const Text& apk) {
     const Text name = NameOf(OutputNameFor(apk));
-    if (chosen == "" || name == "") {
-        return "";  // cancelled, or no APK chosen yet: its choice names the folder
+    if (name == "") {
+        return "";  // no APK chosen yet: its choice names the folder
     }
     const bool isRoot = NameOf(chosen) == "";  // a drive's root ends with its backslash
     return chosen + (isRoot ? "" : "\\") + name;
@@ -26,27 +26,38 @@ Text DecodeFolderIn(const Text& chosen, const Text& apk) {
 
 void ChooseInput(ui::CompileWindow& w, Host& host) {
     if (w.反编译.checked()) {
-        const Text apk = ChooseFile(host, w.通用对话框1, FileChooser::Open, kApkFilter);
-        w.资源3.setContent(apk);
-        w.资源4.setContent(OutputNameFor(apk));
+        if (const auto apk =
+                ChooseFileIfConfirmed(host, w.通用对话框1, FileChooser::Open, kApkFilter)) {
+            w.资源3.setContent(*apk);
+            w.资源4.setContent(OutputNameFor(*apk));
+        }
     }
     if (w.回编译.checked()) {
-        w.资源3.setContent(host.ChooseFolder(kFolderInstruction));
+        if (const Text folder = host.ChooseFolder(kFolderInstruction); folder != "") {
+            w.资源3.setContent(folder);
+        }
     }
     if (w.签名.checked()) {
-        w.资源3.setContent(ChooseFile(host, w.通用对话框1, FileChooser::Open, kApkFilter));
-        w.资源4.setContent("");  // the signed APK is named by the user
+        if (const auto apk =
+                ChooseFileIfConfirmed(host, w.通用对话框1, FileChooser::Open, kApkFilter)) {
+            w.资源3.setContent(*apk);
+            w.资源4.setContent("");  // the signed APK is named by the user
+        }
     }
 }
 
 void ChooseOutput(ui::CompileWindow& w, Host& host) {
     if (w.反编译.checked()) {
-        w.资源4.setContent(
-            DecodeFolderIn(host.ChooseFolder(kFolderInstruction), w.资源3.content()));
+        if (const Text folder = host.ChooseFolder(kFolderInstruction); folder != "") {
+            w.资源4.setContent(DecodeFolderIn(folder, w.资源3.content()));
+        }
     }
     for (const ui::CheckBox* makesApk : {&w.回编译, &w.签名}) {
         if (makesApk->checked()) {
-            w.资源4.setContent(ChooseFile(host, w.通用对话框1, FileChooser::Save, kApkFilter));
+            if (const auto apk =
+                    ChooseFileIfConfirmed(host, w.通用对话框1, FileChooser::Save, kApkFilter)) {
+                w.资源4.setContent(*apk);
+            }
         }
     }
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The browse buttons of the compile-mode window. Each check mark is looked at in turn, so a
 // form with several marks (only possible before the first operation click) browses for each.
-// A cancelled file chooser still writes its file name: the last one confirmed in either kind.
+// A cancelled chooser changes neither box: the chooser's remembered name may be the APK just
+// decompiled, which a rebuild or signing would then overwrite.
 
 #include "host/host.h"
 #include "ui/compile_window.h"

@@ -1,5 +1,5 @@
-// Questions about what lies at a path; the same on every system. Reading, writing and deleting
-// are the system's own (posix/whole_files.cpp, win/whole_files.cpp).
+// Questions about what lies at a path; the same on every system. Reading, writing, deleting and
+// telling links are the system's own (posix/whole_files.cpp, win/whole_files.cpp).
 #include "host/files.h"
 
 #include <system_error>

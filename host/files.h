@@ -21,5 +21,8 @@ bool PathExists(const Text& path);
 // True when both paths name one existing file, however each reaches it (links, another
 // spelling of the same folder); the file system decides, not the texts.
 bool SameFile(const Text& one, const Text& other);
+// True when the path itself is a symbolic link or a junction, even one that leads nowhere; a
+// trailing separator does not make it the folder behind. Links on the way to it do not count.
+bool IsLink(const Text& path);
 
 }  // namespace tarnwick

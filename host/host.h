@@ -60,6 +60,8 @@ public:
     virtual bool PathExists(const Text& path) = 0;
     // True when both paths name the same existing file, as the file system sees it.
     virtual bool SameFile(const Text& one, const Text& other) = 0;
+    // True when the path itself (not what it leads to) is a symbolic link or a junction.
+    virtual bool IsLink(const Text& path) = 0;
 
     // One dialog for both: the chooser's kind decides between the open and the save dialog.
     bool ChooseOpenFile(FileChooser& chooser) { return OpenChooser(chooser); }
@@ -92,6 +94,7 @@ public:
     bool FileExists(const Text& path) override;
     bool PathExists(const Text& path) override;
     bool SameFile(const Text& one, const Text& other) override;
+    bool IsLink(const Text& path) override;
 
 private:
     ProcessWait* wait_;

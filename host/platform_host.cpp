@@ -42,4 +42,8 @@ bool PlatformHost::SameFile(const Text& one, const Text& other) {
     return tarnwick::SameFile(one, other);
 }
 
+bool PlatformHost::IsLink(const Text& path) {
+    return tarnwick::IsLink(path);
+}
+
 }  // namespace tarnwick

@@ -1,4 +1,6 @@
-// Whole-file reads, writes and deletions through the standard library.
+// Whole-file reads, writes and deletions through the standard library; links through lstat.
+#include <sys/stat.h>
+
 #include <fstream>
 #include <system_error>
 
@@ -46,6 +48,16 @@ bool DeleteOneFile(const Text& path) {
         return false;
     }
     return fs::remove(file, error);
+}
+
+bool IsLink(const Text& path) {
+    fs::path file = NativePath(path);
+    // With its trailing slash a link names the folder it leads to.
+    while (file.has_relative_path() && !file.has_filename()) {
+        file = file.parent_path();
+    }
+    struct stat status {};
+    return !file.empty() && lstat(file.c_str(), &status) == 0 && S_ISLNK(status.st_mode);
 }
 
 }  // namespace tarnwick

@@ -1,6 +1,7 @@
 // Whole-file reads, writes and deletions with the Win32 file calls, on wide paths and with the
 // sharing the program has always used: a file is read while others may read it too, but not
-// while anyone writes it; it is written with no one else having it open.
+// while anyone writes it; it is written with no one else having it open. Links are told by their
+// attributes.
 
 #include "host/win/windows_api.h"
 
@@ -79,6 +80,21 @@ bool WriteWholeFile(const Text& path, std::initializer_list<Bytes> parts) {
 bool DeleteOneFile(const Text& path) {
     const std::filesystem::path native = NativePath(path);
     return !native.empty() && DeleteFileW(native.c_str()) != 0;
+}
+
+bool IsLink(const Text& path) {
+    std::filesystem::path native = NativePath(path);
+    // With its trailing backslash a junction names the folder it leads to.
+    while (native.has_relative_path() && !native.has_filename()) {
+        native = native.parent_path();
+    }
+    if (native.empty()) {
+        return false;
+    }
+    // Symbolic links and junctions alike are reparse points.
+    const DWORD attributes = GetFileAttributesW(native.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
 }
 
 }  // namespace tarnwick

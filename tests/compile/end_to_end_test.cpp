@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <string>
 
 #include "app/window_manager.h"
@@ -56,6 +57,27 @@ protected:
         EXPECT_FALSE(fs::exists(program_ / "log.txt"));
         return ui::InfoWindow(*windows_.Find(app::WindowKind::Info)).编辑框1.content().bytes();
     }
+    // Clicks 下一步 on a form that must be refused; the message it showed.
+    std::string Refuse() {
+        host_.ClearCalls();
+        compile_.刷机模式下一步.onClick();
+        EXPECT_FALSE(fs::exists(program_ / "log.txt"));
+        EXPECT_EQ(windows_.Find(app::WindowKind::Info), nullptr);  // no tool ran
+        return host_.calls().empty() ? "" : host_.calls().back();
+    }
+    // Every file and link of the user's files: its content, or where the link leads.
+    std::map<fs::path, std::string> UserFiles() const {
+        std::map<fs::path, std::string> files;
+        for (const auto& entry : fs::recursive_directory_iterator(user_.path())) {
+            const std::string name = entry.path().lexically_relative(user_.path()).string();
+            if (entry.is_symlink()) {
+                files[name] = "-> " + fs::read_symlink(entry.path()).string();
+            } else if (entry.is_regular_file()) {
+                files[name] = user_.Read(name);
+            }
+        }
+        return files;
+    }
 
     TempFolder program_, home_, data_, user_;  // program folder, drive C:, XDG data, user files
     ScopedEnvironment homeVariable_{"HOME", home_.path().string()};
@@ -102,6 +124,12 @@ TEST_F(CompileEndToEnd, FrameworkRebuildDecompileAndSignRunThroughTheWindow) {
               std::string::npos);
     EXPECT_TRUE(fs::exists(user_ / "tiny decoded/AndroidManifest.xml"));
     EXPECT_TRUE(fs::exists(user_ / "tiny decoded/apktool.yml"));
+    // Again into apktool's own output, which it replaces.
+    user_.Write("tiny decoded/stale.txt", "from the last run");
+    EXPECT_NE(Run(compile_.反编译, user_ / "tiny.apk", user_ / "tiny decoded").find("I: Baksmal"),
+              std::string::npos);
+    EXPECT_TRUE(fs::exists(user_ / "tiny decoded/apktool.yml"));
+    EXPECT_FALSE(fs::exists(user_ / "tiny decoded/stale.txt"));
 
     EXPECT_EQ(Run(compile_.签名, user_ / "tiny.apk", user_ / "tiny signed.apk"), "");
     EXPECT_EQ(Shell("apksigner verify", user_ / "tiny signed.apk"), 0);
@@ -110,6 +138,87 @@ TEST_F(CompileEndToEnd, FrameworkRebuildDecompileAndSignRunThroughTheWindow) {
     EXPECT_NE(Run(compile_.回编译, user_ / "not decoded", user_ / "bad.apk").find("apktool.yml"),
               std::string::npos);
     EXPECT_FALSE(fs::exists(user_ / "bad.apk"));
+}
+
+TEST_F(CompileEndToEnd, ADecompileIntoAFolderApktoolDidNotMakeOrALinkRunsNothing) {
+    ASSERT_EQ(Shell(TARNWICK_STAGE_APK_TOOLS, program_.path()), 0);
+    // apktool d -f empties OUT before it reads the APK, through links inside it too: an APK that
+    // is no APK shows it as well as a real one.
+    user_.Write("Music.apk", "not read");
+    user_.Write("Music/song.mp3", "song");
+    user_.Write("elsewhere/keep.txt", "kept");
+    fs::create_directory_symlink(user_ / "elsewhere", user_ / "Music/more");
+    user_.Write("real/Music.apk", "not read");
+    user_.Write("real/Music/song.mp3", "song");
+    fs::create_directory_symlink(user_ / "real", user_ / "via");
+    user_.Write("chosen/Music/notes.txt", "notes");
+    user_.Write("Linked.apk", "not read");
+    user_.Write("earlier/apktool.yml", "version: 2.7.0\n");  // apktool's, but behind a link
+    fs::create_directory_symlink(user_ / "earlier", user_ / "Linked");
+    const auto before = UserFiles();
+
+    const struct {
+        const char* apk;
+        const char* chosen;  // the folder chosen with the browser; null: the name beside the APK
+        const char* out;
+    } cases[] = {
+        {"Music.apk", nullptr, "Music"},
+        {"via/Music.apk", nullptr, "via/Music"},
+        {"Music.apk", "chosen", "chosen/Music"},
+        {"Linked.apk", nullptr, "Linked"},
+    };
+    ui::testing::ClickMark(compile_.编译模式);
+    ui::testing::ClickMark(compile_.反编译);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.out);
+        compile_.资源3.setContent(ProgramPath(user_ / c.apk));
+        if (c.chosen != nullptr) {
+            host_.folderChoices = {ProgramPath(user_ / c.chosen)};
+            compile_.图形按钮4.onClick();
+        }
+        ASSERT_EQ(compile_.资源4.content(), ProgramPath(user_ / c.out));
+        EXPECT_EQ(Refuse(), R"(ShowMessage("输出目录已存在,且不是反编译生成的目录!\r\n\r\n)"
+                            R"(请另选目录,或先将其移走!", 0, "警告!") -> 0)");
+        EXPECT_EQ(UserFiles(), before);
+    }
+}
+
+TEST_F(CompileEndToEnd, SigningOntoTheInputFileUnderAnyOfItsPathsRunsNothing) {
+    ASSERT_EQ(Shell(TARNWICK_STAGE_APK_TOOLS, program_.path()), 0);
+    // An empty zip: signapk empties its output before it finds that no manifest is in it.
+    const std::string apk = "PK\x05\x06" + std::string(18, '\0');
+    user_.Write("apps/app.apk", apk);
+    fs::create_directory_symlink(user_ / "apps", user_ / "link");
+    fs::create_symlink(user_ / "apps/app.apk", user_ / "alias.apk");
+    const Text in = ProgramPath(user_ / "apps/app.apk");
+
+    ui::testing::ClickMark(compile_.编译模式);
+    ui::testing::ClickMark(compile_.签名);
+    for (const Text& out :
+         {in, ProgramPath(user_ / "link/app.apk"),
+          ProgramPath(user_ / "apps") + "\\..\\apps\\app.apk", ProgramPath(user_ / "alias.apk")}) {
+        SCOPED_TRACE(out.bytes());
+        compile_.资源3.setContent(in);
+        compile_.资源4.setContent(out);
+        EXPECT_EQ(Refuse(), R"(ShowMessage("生成的文件不能与原文件相同!\r\n\r\n)"
+                            R"(请设置其他文件名!", 0, "") -> 0)");
+        EXPECT_EQ(user_.Read("apps/app.apk"), apk);
+    }
+}
+
+TEST_F(CompileEndToEnd, TheSetUpKeepsDebiansApktoolFromLinkingTheFrameworkAgain) {
+    // Run for a user without an entry in the user database: getent finds nothing.
+    TempFolder tools;
+    tools.Write("getent", "#!/bin/sh\nexit 2\n", true);
+    {
+        ScopedEnvironment path{"PATH", tools.path().string() + ":" + std::getenv("PATH")};
+        ASSERT_EQ(Shell(TARNWICK_STAGE_APK_TOOLS, program_.path()), 0);
+    }
+    EXPECT_TRUE(fs::is_directory(data_ / "apktool/framework"));
+    // Debian's launcher links the system's framework into its folder under HOME when missing.
+    ASSERT_EQ(std::system("/usr/bin/apktool --version > /dev/null"), 0);
+    EXPECT_TRUE(fs::is_directory(home_ / ".local/share/apktool/framework"));
+    EXPECT_FALSE(fs::is_symlink(home_ / ".local/share/apktool/framework/1.apk"));
 }
 
 }  // namespace

@@ -98,10 +98,13 @@ TEST_F(CompileHandlers, TheOutputNameIsTheInputBeforeItsLastApk) {
     }
 }
 
-TEST_F(CompileHandlers, EachOperationBrowsesForItsKindOfPathWithOneChooser) {
-    host.chooserPaths = {Text("C:\\a\\demo.apk"), std::nullopt, Text("C:\\b.apk"),
-                         Text("C:\\b signed.apk")};
-    host.folderChoices = {"C:\\out", "C:\\", "C:\\src"};
+TEST_F(CompileHandlers, EachOperationBrowsesForItsKindOfPathWithOneChooserAndACancelKeepsBoth) {
+    // A cancelled chooser still remembers the last name confirmed in either kind, and the
+    // folder browser answers "": neither may reach a box.
+    host.chooserPaths = {
+        Text("C:\\a\\demo.apk"),  std::nullopt, std::nullopt, Text("C:\\b.apk"), std::nullopt,
+        Text("C:\\b signed.apk"), std::nullopt};
+    host.folderChoices = {"C:\\out", "", "C:\\", "C:\\src", ""};
     const struct {
         ui::CheckBox* operation;
         void (*browse)(ui::CompileWindow&, Host&);
@@ -110,11 +113,16 @@ TEST_F(CompileHandlers, EachOperationBrowsesForItsKindOfPathWithOneChooser) {
         {&w.反编译, ChooseInput, "C:\\a\\demo.apk", "C:\\a\\demo"},
         // Into a new folder named after the APK: apktool empties the folder it decodes into.
         {&w.反编译, ChooseOutput, "C:\\a\\demo.apk", "C:\\out\\demo"},
+        {&w.反编译, ChooseInput, "C:\\a\\demo.apk", "C:\\out\\demo"},  // not derived again
+        {&w.反编译, ChooseOutput, "C:\\a\\demo.apk", "C:\\out\\demo"},
         {&w.反编译, ChooseOutput, "C:\\a\\demo.apk", "C:\\demo"},
         {&w.回编译, ChooseInput, "C:\\src", ""},
-        {&w.回编译, ChooseOutput, "C:\\src", "C:\\a\\demo.apk"},  // cancelled: the open kind's name
+        {&w.回编译, ChooseOutput, "C:\\src", ""},  // not the decompiled APK
+        {&w.回编译, ChooseInput, "C:\\src", ""},
         {&w.签名, ChooseInput, "C:\\b.apk", ""},
+        {&w.签名, ChooseOutput, "C:\\b.apk", ""},  // not the APK to sign
         {&w.签名, ChooseOutput, "C:\\b.apk", "C:\\b signed.apk"},
+        {&w.签名, ChooseInput, "C:\\b.apk", "C:\\b signed.apk"},
     };
     for (const auto& step : steps) {
         if (!step.operation->checked()) {
@@ -127,11 +135,16 @@ TEST_F(CompileHandlers, EachOperationBrowsesForItsKindOfPathWithOneChooser) {
     EXPECT_EQ(host.calls(), Lines(R"(
 ChooseFile(0, "APK文件(*.apk)|*.apk", "") -> "C:\\a\\demo.apk"
 ChooseFolder("选择目录") -> "C:\\out"
+ChooseFile(0, "APK文件(*.apk)|*.apk", "C:\\a\\demo.apk") -> cancelled
+ChooseFolder("选择目录") -> ""
 ChooseFolder("选择目录") -> "C:\\"
 ChooseFolder("选择目录") -> "C:\\src"
 ChooseFile(1, "APK文件(*.apk)|*.apk", "C:\\a\\demo.apk") -> cancelled
+ChooseFolder("选择目录") -> ""
 ChooseFile(0, "APK文件(*.apk)|*.apk", "C:\\a\\demo.apk") -> "C:\\b.apk"
-ChooseFile(1, "APK文件(*.apk)|*.apk", "C:\\b.apk") -> "C:\\b signed.apk")"));
+ChooseFile(1, "APK文件(*.apk)|*.apk", "C:\\b.apk") -> cancelled
+ChooseFile(1, "APK文件(*.apk)|*.apk", "C:\\b.apk") -> "C:\\b signed.apk"
+ChooseFile(0, "APK文件(*.apk)|*.apk", "C:\\b signed.apk") -> cancelled)"));
 }
 
 constexpr const char* kNoFile =
@@ -158,28 +171,44 @@ RunCommand("cmd /c java -jar apktool.jar if \"C:\\my fw\\oppo.apk\" > log2.txt 2
 (info window))"},
     {"frameworks", "Z:\\fw\\a.apk", "C:\\50%\\oppo.apk", "", "", kRefused},
     {"", "", "", "C:\\a.apk", "C:\\b.apk", ""},
-    {"反编译", "", "", "", "C:\\out", kNoFile},
-    {"反编译", "", "", "C:\\a\\demo.APK", "C:\\out",
+    {"反编译", "", "", "", "C:\\Music", kNoFile},
+    {"反编译", "", "", "C:\\a\\demo.APK", "C:\\Music",
      R"(ShowMessage("请选择APK文件!", 0, "") -> 0)"},
     {"反编译", "", "", "C:\\my apps\\a&b.apk", "D:\\apps\\a&b", R"(
+PathExists("D:\\apps\\a&b") -> false
 RunCommand("cmd /c apktool d -f \"C:\\my apps\\a&b.apk\" -o \"D:\\apps\\a&b\" > log.txt 2>&1", true, 1) -> exit 0
 (info window))"},
     {"反编译", "", "", "C:\\a.apk", "", R"(
+PathExists("") -> false
 RunCommand("cmd /c apktool d -f \"C:\\a.apk\" -o  > log.txt 2>&1", true, 1) -> exit 0
 (info window))"},
-    {"反编译", "", "", "C:\\a\"b.apk", "C:\\out", kRefused},
+    {"反编译", "", "", "C:\\a\"b.apk", "C:\\Music", kRefused},
+    // apktool d -f empties OUT first: only a folder it made may be decoded into again.
+    {"反编译", "", "", "C:\\Music.apk", "C:\\Music", R"(
+PathExists("C:\\Music") -> true
+IsLink("C:\\Music") -> false
+FileExists("C:\\Music\\apktool.yml") -> false
+ShowMessage("输出目录已存在,且不是反编译生成的目录!\r\n\r\n请另选目录,或先将其移走!", 0, "警告!") -> 0)"},
     {"回编译", "", "", "C:\\src", "C:\\out", kNoOutputName},
     {"回编译", "", "", "C:\\my src", "C:\\new (1).apk", R"(
 RunCommand("cmd /c apktool b -f \"C:\\my src\" -o \"C:\\new (1).apk\" > log.txt 2>&1", true, 1) -> exit 0
 (info window))"},
     {"签名", "", "", "C:\\a.apk", "C:\\signed", kNoOutputName},
     {"签名", "", "", "C:\\in.zip", "C:\\a b.apk", R"(
+SameFile("C:\\in.zip", "C:\\a b.apk") -> false
 RunCommand("cmd /c java -jar signapk.jar testkey.x509.pem testkey.pk8 C:\\in.zip \"C:\\a b.apk\" > log.txt 2>&1", true, 1) -> exit 0
 (info window))"},
     {"签名", "", "", "C:\\a.apk", "C:\\x\t.apk", kRefused},
+    // signapk truncates OUT first: IN under any of its paths would be lost.
+    {"签名", "", "", "C:\\a.apk", "C:\\a.apk",
+     R"(
+SameFile("C:\\a.apk", "C:\\a.apk") -> true
+ShowMessage("生成的文件不能与原文件相同!\r\n\r\n请设置其他文件名!", 0, "") -> 0)"},
 };
 
 TEST_F(CompileHandlers, EachTaskChecksItsPathsThenRunsAndShowsTheOutput) {
+    host.folders = {"C:\\Music"};  // the user's own, not apktool's
+    host.files = {{"C:\\a.apk", "apk"}};
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.record);
         w.载入资源.setChecked(c.operation == std::string("frameworks"));

@@ -79,6 +79,13 @@ TEST_F(Files, PathsTakenAndOneFileUnderTwoNames) {
     EXPECT_FALSE(SameFile("real\\Recovery.img", "real\\recovery.img"));
     EXPECT_FALSE(SameFile("missing.img", "missing.img"));
     EXPECT_FALSE(SameFile("", ""));
+    EXPECT_TRUE(IsLink("link"));
+    EXPECT_TRUE(IsLink("link\\"));  // still the link, not the folder behind it
+    EXPECT_TRUE(IsLink("dangling"));
+    EXPECT_FALSE(IsLink("real"));
+    EXPECT_FALSE(IsLink("link\\recovery.img"));  // only reached through one
+    EXPECT_FALSE(IsLink("missing.img"));
+    EXPECT_FALSE(IsLink(""));
 }
 #endif
 

@@ -125,7 +125,7 @@ bool FakeHost::FileExists(const Text& path) {
 }
 
 bool FakeHost::PathExists(const Text& path) {
-    const bool exists = files.contains(path) || folders.contains(path);
+    const bool exists = files.contains(path) || folders.contains(path) || links.contains(path);
     calls_.push_back("PathExists(" + Quoted(path) + ") -> " + Flag(exists));
     return exists;
 }
@@ -135,6 +135,12 @@ bool FakeHost::SameFile(const Text& one, const Text& other) {
                       sameFiles.contains({other, one});
     calls_.push_back("SameFile(" + Quoted(one) + ", " + Quoted(other) + ") -> " + Flag(same));
     return same;
+}
+
+bool FakeHost::IsLink(const Text& path) {
+    const bool link = links.contains(path);
+    calls_.push_back("IsLink(" + Quoted(path) + ") -> " + Flag(link));
+    return link;
 }
 
 bool FakeHost::OpenChooser(FileChooser& chooser) {

@@ -31,6 +31,7 @@ public:
     std::set<Text> unwritable;    // paths that WriteFile fails on, besides the empty one
     // Pairs of paths that name one file, as links make them; a path always names itself.
     std::set<std::pair<Text, Text>> sameFiles;
+    std::set<Text> links;  // paths that are symbolic links or junctions; they exist
 
     // --- the record ---
     // One line per call, texts shown as UTF-8 in double quotes with \r, \n, \" and \\ escaped:
@@ -43,6 +44,7 @@ public:
     //   ReadFile("command.txt") -> "boot-recovery\n"     DeleteFile("recovery.img") -> false
     //   FileExists("recovery.img") -> true   PathExists("recovery.img") -> false
     //   SameFile("C:\\img\\twrp.img", "C:\\Tarnwick\\recovery.img") -> false
+    //   IsLink("C:\\Music") -> false
     //   ProgramDirectory() -> "C:\\Tarnwick"   ChooseFolder("选择目录") -> ""   ShellOpen(4,
     //   "c:\\")
     const std::vector<std::string>& calls() const { return calls_; }
@@ -61,6 +63,7 @@ public:
     bool FileExists(const Text& path) override;
     bool PathExists(const Text& path) override;
     bool SameFile(const Text& one, const Text& other) override;
+    bool IsLink(const Text& path) override;
     Text ChooseFolder(const Text& instruction,
                       std::optional<bool> includeFiles = std::nullopt) override;
     void ShellOpen(int verb, const Text& target, std::optional<Text> parameters = std::nullopt,

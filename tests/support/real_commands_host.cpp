@@ -45,4 +45,8 @@ bool RealCommandsHost::SameFile(const Text& one, const Text& other) {
     return tarnwick::SameFile(one, other);
 }
 
+bool RealCommandsHost::IsLink(const Text& path) {
+    return tarnwick::IsLink(path);
+}
+
 }  // namespace tarnwick::testing

@@ -24,6 +24,7 @@ public:
     bool FileExists(const Text& path) override;
     bool PathExists(const Text& path) override;
     bool SameFile(const Text& one, const Text& other) override;
+    bool IsLink(const Text& path) override;
 
     // How long a tool that waits for a device is given; a test shortens it.
     std::chrono::milliseconds deviceWaitLimit = kDeviceWaitLimit;
