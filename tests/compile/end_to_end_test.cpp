@@ -131,8 +131,12 @@ TEST_F(CompileEndToEnd, FrameworkRebuildDecompileAndSignRunThroughTheWindow) {
     EXPECT_TRUE(fs::exists(user_ / "tiny decoded/apktool.yml"));
     EXPECT_FALSE(fs::exists(user_ / "tiny decoded/stale.txt"));
 
-    EXPECT_EQ(Run(compile_.签名, user_ / "tiny.apk", user_ / "tiny signed.apk"), "");
-    EXPECT_EQ(Shell("apksigner verify", user_ / "tiny signed.apk"), 0);
+    {
+        // Java reads its arguments by the locale: under one that is not UTF-8 the tools get one.
+        const ScopedEnvironment plainLocale{"LC_ALL", "C"};
+        EXPECT_EQ(Run(compile_.签名, user_ / "tiny.apk", user_ / "已签名.apk"), "");
+    }
+    EXPECT_EQ(Shell("apksigner verify", user_ / "已签名.apk"), 0);
 
     user_.Write("not decoded/readme.txt", "text");
     EXPECT_NE(Run(compile_.回编译, user_ / "not decoded", user_ / "bad.apk").find("apktool.yml"),
