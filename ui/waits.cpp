@@ -1,7 +1,9 @@
 #include "ui/waits.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QObject>
 #include <QTimer>
 
@@ -65,10 +67,21 @@ protected:
     }
 };
 
+// While it lives, every window of the program shows the busy pointer: they take no input.
+class BusyPointer {
+public:
+    BusyPointer() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
+    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
+
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
 }  // namespace
 
 void RunWithoutInput(QEventLoop& loop) {
     InputDrop drop;
+    BusyPointer busy;
     loop.exec();
     // What the window system queued before the wait ended was made during it.
     QCoreApplication::processEvents();

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
@@ -24,6 +25,7 @@
 #include <QWindow>
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "host/command_runner.h"
 #include "tests/support/temp_folder.h"
@@ -218,6 +220,8 @@ TEST(WaitTest, UserInputIsDroppedWhileRepaintsAndTheProgramsOwnClosesGoOn) {
     } waits[] = {
         {"Pause", [&] { host.Pause(50); }},
         {"RunCommand", [&] { EXPECT_TRUE(runner.Run("cmd /c tool", true, 1).Succeeded()); }},
+        {"RunCommand that fails",
+         [&] { EXPECT_FALSE(runner.Run("cmd /c tool&nosuchtool", true, 1).Succeeded()); }},
     };
     for (const auto& wait : waits) {
         fs::remove(program / "ended");
@@ -225,13 +229,19 @@ TEST(WaitTest, UserInputIsDroppedWhileRepaintsAndTheProgramsOwnClosesGoOn) {
         window.show();
         QCoreApplication::processEvents();
         const int paintsBefore = window.paints;
+        std::optional<Qt::CursorShape> pointer;  // the program's pointer during the wait
         QTimer::singleShot(0, [&] {
+            if (const QCursor* cursor = QGuiApplication::overrideCursor()) {
+                pointer = cursor->shape();
+            }
             ActDuringTheWait(window);
             window.painted = [&] { program.Write("ended", ""); };
         });
         wait.wait();
         EXPECT_GT(window.paints, paintsBefore) << wait.name;
         EXPECT_EQ(window.closes, 1) << wait.name;
+        EXPECT_EQ(pointer, Qt::WaitCursor) << wait.name;
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << wait.name;
 
         QCoreApplication::processEvents();  // nothing was kept for afterwards
         EXPECT_EQ(window.input, 0) << wait.name;
