@@ -3,7 +3,7 @@
 # the figures, each beside its floor and as a ratio to it, with the date in BENCHMARKS.md.
 set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-"$top/scripts/install-deps.sh"
+"$top/scripts/install-deps.sh" run test
 cd "$top"
 cmake --preset bench >/dev/null
 cmake --build --preset bench

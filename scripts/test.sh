@@ -4,7 +4,7 @@
 # home window under Wine; then runs every test again under the sanitizers, with the fuzzers.
 set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-"$top/scripts/install-deps.sh"
+"$top/scripts/install-deps.sh" run test
 cd "$top"
 cmake --preset ci >/dev/null
 cmake --build --preset ci
