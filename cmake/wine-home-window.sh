@@ -9,9 +9,19 @@ TARNWICK_WINE_DISPLAY="$DISPLAY" "$1" "$2" "$3" "$4" &
 program=$!
 trap 'kill $program 2>/dev/null || true' EXIT
 
-# The first start in a new Wine prefix sets it up, which takes a while.
-window="$(timeout 120 xdotool search --sync --onlyvisible --name '^Tarnwick$' | head -1)"
-eval "$(xdotool getwindowgeometry --shell "$window")"
+# The first start in a new Wine prefix sets it up, which takes a while. A window found may be
+# gone again before it is measured (Wine replaces it while the program starts): look again.
+geometry=""
+for _ in $(seq 120); do
+    window="$(xdotool search --onlyvisible --name '^Tarnwick$' | head -1)"
+    if [ -n "$window" ] && geometry="$(xdotool getwindowgeometry --shell "$window" 2>/dev/null)"; then
+        break
+    fi
+    geometry=""
+    sleep 1
+done
+[ -n "$geometry" ] || { echo "The home window did not show" >&2; exit 1; }
+eval "$geometry"
 if [ "$WIDTH" != 260 ] || [ "$HEIGHT" != 450 ]; then
     echo "The home window is ${WIDTH}x$HEIGHT, not 260x450" >&2
     exit 1
