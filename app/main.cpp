@@ -15,7 +15,9 @@ const tarnwick::Text kStartError = "运行时出错!\r\n\r\n错误信息：载�
 
 }  // namespace
 
-int main() {
+// The program reads no arguments; on Windows Qt's own entry point calls this main, which Qt's
+// headers rename, with them.
+int main(int /*argc*/, char** /*argv*/) {
     tarnwick::ui::FontConfigurationReader fonts;
     tarnwick::ui::QtCommandLine commandLine;
     QApplication application(commandLine.count, commandLine.values);
