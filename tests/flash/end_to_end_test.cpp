@@ -42,12 +42,12 @@ TEST_F(FlashEndToEnd, TheRebootToTheSystemRunsFastbootOnlyWhenAdbFails) {
         const char* record;
     };
     const Case cases[] = {
-        {"exit 0\n", "[adb]\nreboot\n"},
-        {"exit 1\n", "[adb]\nreboot\n[fastboot]\nreboot\n"},  // no phone that adb sees
+        {"exit=0", "[adb]\nreboot\n"},
+        {"exit=1", "[adb]\nreboot\n[fastboot]\nreboot\n"},  // no phone that adb sees
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.adbExit);
-        sandbox_.WriteTool("adb", c.adbExit);
+        sandbox_.WriteTool("adb", {c.adbExit});
         fs::remove(records_ / "record.txt");
         real_.messageResults = {0};
 
@@ -95,20 +95,19 @@ TEST_F(FlashEndToEnd, AChosenImageWithBlanksAndAmpersandIsCopiedAndFlashed) {
 
 TEST_F(FlashEndToEnd, AFastbootStillWaitingForAPhoneAfterTheLimitIsEndedAndTheFlashFails) {
     struct Case {
-        const char* fastboot;  // what it does after it recorded its arguments
+        const char* fastboot;  // what it does after it said it waits
         std::chrono::milliseconds limit;
         const char* logEnd;
     };
-    const char* const waiting = "echo '< waiting for any device >' >&2\n";
     const Case cases[] = {
-        {"sleep infinity\n", std::chrono::milliseconds(0),
+        {"hang", std::chrono::milliseconds(0),
          "命令执行失败(返回值258): cmd /c fastboot flash recovery recovery.img\r\n操作失败!\r\n"},
-        {"exit 0\n", kDeviceWaitLimit, "操作已完成...\r\n"},  // the phone came in time
+        {"exit=0", kDeviceWaitLimit, "操作已完成...\r\n"},  // the phone came in time
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.fastboot);
         program_.Write("recovery/find5_twrp_recovery.img", "FIND5 IMAGE");
-        sandbox_.WriteTool("fastboot", std::string(waiting) + c.fastboot);
+        sandbox_.WriteTool("fastboot", {"err=< waiting for any device >", c.fastboot});
         real_.deviceWaitLimit = c.limit;
         real_.messageResults = {0, 0};
         SelectFamily(w.REC单选框);

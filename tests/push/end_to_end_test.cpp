@@ -38,7 +38,7 @@ TEST_F(PushEndToEnd, TheMemoryCardPushHandsAdbTheFileAndTheDirectory) {
 TEST_F(PushEndToEnd, AnInstallThatAdbReportsAsFailedEndsInFailureWhateverItsExitCode) {
     // adb on a phone without shell protocol v2: the failure is in its output only.
     sandbox_.WriteTool(
-        "adb", "echo 'Performing Push Install'\necho 'Failure [INSTALL_FAILED_ALREADY_EXISTS]'\n");
+        "adb", {"out=Performing Push Install", "out=Failure [INSTALL_FAILED_ALREADY_EXISTS]"});
     Select(w.APK单选框);
     sandbox_.host.chooserPaths = {ApkPath()};
 

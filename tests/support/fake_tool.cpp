@@ -1,6 +1,6 @@
 // fake_tool.exe: the fake tool of the Windows tests (see fake_tools.h), copied under the names
 // of the tools. Its label is its own name without ".exe", or the text of a "<name>.label" file
-// beside it.
+// beside it; its installed acts are the lines of "<name>.acts" beside it.
 #include <windows.h>
 
 #include <cstdio>
@@ -8,7 +8,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
+#include <system_error>
+#include <vector>
 
 namespace {
 
@@ -21,14 +24,35 @@ std::string Utf8(const std::wstring& wide) {
     return utf8;
 }
 
-std::string Label() {
+std::filesystem::path Self() {
     std::wstring self(MAX_PATH, L'\0');
     self.resize(GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size())));
-    std::filesystem::path labelFile(self);
-    labelFile.replace_extension(L".label");
-    std::ifstream in(labelFile, std::ios::binary);
-    const std::string label{std::istreambuf_iterator<char>(in), {}};
-    return label.empty() ? Utf8(std::filesystem::path(self).stem().wstring()) : label;
+    return self;
+}
+
+std::string ReadAll(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The text of the file beside this program with its name and `extension`.
+std::string Beside(const wchar_t* extension) {
+    return ReadAll(std::filesystem::path(Self()).replace_extension(extension));
+}
+
+std::string Label() {
+    const std::string label = Beside(L".label");
+    return label.empty() ? Utf8(Self().stem().wstring()) : label;
+}
+
+// The acts given when the tool was installed, one a line.
+std::vector<std::string> Acts() {
+    std::vector<std::string> acts;
+    std::istringstream lines(Beside(L".acts"));
+    for (std::string line; std::getline(lines, line);) {
+        acts.push_back(line);
+    }
+    return acts;
 }
 
 // Binary output: "\n" stays one byte, as a POSIX tool writes it.
@@ -46,22 +70,29 @@ int wmain(int argc, wchar_t** argv) {
     std::ofstream record(std::filesystem::path(recordPath != nullptr ? recordPath : L"NUL"),
                          std::ios::binary | std::ios::app);
     record << "[" << Label() << "]\n";
+    std::vector<std::string> acts;
     for (int i = 1; i < argc; ++i) {
-        record << Utf8(argv[i]) << "\n";
+        acts.push_back(Utf8(argv[i]));
+        record << acts.back() << "\n";
+        std::error_code error;
+        if (std::filesystem::is_regular_file(argv[i], error)) {
+            record << "<<" << ReadAll(argv[i]) << ">>\n";
+        }
     }
     record.flush();
+    const std::vector<std::string> installed = Acts();
+    acts.insert(acts.end(), installed.begin(), installed.end());
     int exitCode = 0;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = Utf8(argv[i]);
-        if (argument.starts_with("exit=")) {
-            exitCode = std::atoi(argument.c_str() + 5);
-        } else if (argument.starts_with("out=")) {
-            WriteLine(STD_OUTPUT_HANDLE, argument.substr(4));
-        } else if (argument.starts_with("err=")) {
-            WriteLine(STD_ERROR_HANDLE, argument.substr(4));
-        } else if (argument == "hang") {
+    for (const std::string& act : acts) {
+        if (act.starts_with("exit=")) {
+            exitCode = std::atoi(act.c_str() + 5);
+        } else if (act.starts_with("out=")) {
+            WriteLine(STD_OUTPUT_HANDLE, act.substr(4));
+        } else if (act.starts_with("err=")) {
+            WriteLine(STD_ERROR_HANDLE, act.substr(4));
+        } else if (act == "hang") {
             Sleep(INFINITE);
-        } else if (argument == "show") {
+        } else if (act == "show") {
             STARTUPINFOW startup{};
             GetStartupInfoW(&startup);
             record << "show=" << startup.wShowWindow

@@ -11,50 +11,86 @@
 
 namespace tarnwick::testing {
 
+namespace {
+
+namespace fs = std::filesystem;
+
+// The acts lie beside the tool, one a line: "<name>.acts".
+void WriteActs(const TempFolder& folder, std::string_view name,
+               const std::vector<std::string>& acts) {
+    const std::string file = std::string(name) + ".acts";
+    fs::remove(folder / file);
+    if (acts.empty()) {
+        return;
+    }
+    std::string lines;
+    for (const std::string& act : acts) {
+        lines += act + "\n";
+    }
+    folder.Write(file, lines);
+}
+
+}  // namespace
+
 #ifdef _WIN32
 
 // fake_tool.exe lies beside the test program; a copy named adb.exe is adb.
-void InstallFakeTool(const TempFolder& folder, std::string_view name, std::string_view label) {
-    const std::filesystem::path tool =
+void InstallFakeTool(const TempFolder& folder, std::string_view name, std::string_view label,
+                     const std::vector<std::string>& acts) {
+    const fs::path tool =
         NativePath(SplitProgramPath(ExecutablePath()).directory) / "fake_tool.exe";
     const std::string copy = std::string(name) + ".exe";
-    std::filesystem::create_directories((folder / copy).parent_path());
-    std::filesystem::copy_file(tool, folder / copy);
-    if (label != std::filesystem::path(name).filename().string()) {
+    fs::create_directories((folder / copy).parent_path());
+    fs::copy_file(tool, folder / copy, fs::copy_options::overwrite_existing);
+    fs::remove(folder / (std::string(name) + ".label"));
+    if (label != fs::path(name).filename().string()) {
         folder.Write(std::string(name) + ".label", label);
     }
+    WriteActs(folder, name, acts);
 }
 
 #else
 
-void InstallFakeTool(const TempFolder& folder, std::string_view name, std::string_view label) {
+void InstallFakeTool(const TempFolder& folder, std::string_view name, std::string_view label,
+                     const std::vector<std::string>& acts) {
     const std::string script =
         "#!/bin/sh\n"
         "echo '[" +
         std::string(label) +
         "]' >> \"$TARNWICK_FAKE_RECORD\"\n"
-        "code=0\n"
         "for a in \"$@\"; do\n"
         "  printf '%s\\n' \"$a\" >> \"$TARNWICK_FAKE_RECORD\"\n"
+        "  if [ -f \"$a\" ]; then\n"
+        "    { printf '<<'; cat \"$a\"; printf '>>\\n'; } >> \"$TARNWICK_FAKE_RECORD\"\n"
+        "  fi\n"
         "done\n"
-        "for a in \"$@\"; do\n"
-        "  case \"$a\" in\n"
-        "    exit=*) code=\"${a#exit=}\" ;;\n"
-        "    out=*) printf '%s\\n' \"${a#out=}\" ;;\n"
-        "    err=*) printf '%s\\n' \"${a#err=}\" >&2 ;;\n"
+        "code=0\n"
+        "act() {\n"
+        "  case \"$1\" in\n"
+        "    exit=*) code=\"${1#exit=}\" ;;\n"
+        "    out=*) printf '%s\\n' \"${1#out=}\" ;;\n"
+        "    err=*) printf '%s\\n' \"${1#err=}\" >&2 ;;\n"
+        "    hang) sleep infinity ;;\n"
         "    bad) printf '\\377\\n' ;;\n"
-        "    signal=*) kill -\"${a#signal=}\" $$ ;;\n"
-        "    probe=*) if [ -e \"/dev/fd/${a#probe=}\" ]; then echo fd=open; "
+        "    signal=*) kill -\"${1#signal=}\" $$ ;;\n"
+        "    probe=*) if [ -e \"/dev/fd/${1#probe=}\" ]; then echo fd=open; "
         "else echo fd=closed; fi >> \"$TARNWICK_FAKE_RECORD\"\n"
         "      if read -r line; then echo stdin=data; else echo stdin=empty; fi "
         ">> \"$TARNWICK_FAKE_RECORD\" ;;\n"
-        "    daemon=*) ( read -r line < \"${a#daemon=}\" ) & ;;\n"
-        "    block=*) read -r line < \"${a#block=}\" ;;\n"
-        "    hang) sleep infinity ;;\n"
+        "    daemon=*) ( read -r line < \"${1#daemon=}\" ) & ;;\n"
+        "    block=*) read -r line < \"${1#block=}\" ;;\n"
         "  esac\n"
-        "done\n"
+        "}\n"
+        "for a in \"$@\"; do act \"$a\"; done\n"
+        "acts='" +
+        (folder / (std::string(name) + ".acts")).string() +
+        "'\n"
+        "if [ -f \"$acts\" ]; then\n"
+        "  while IFS= read -r a; do act \"$a\"; done < \"$acts\"\n"
+        "fi\n"
         "exit $code\n";
     folder.Write(name, script, true);
+    WriteActs(folder, name, acts);
 }
 
 #endif

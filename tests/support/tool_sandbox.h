@@ -1,12 +1,15 @@
 #pragma once
 // A program folder in a temporary place, made the current directory, holding fake tools (adb,
-// fastboot) that record what they receive: "[tool]", then each argument on its own line,
-// followed by <<content>> when it names a file. A home folder of its own is drive C:, so that
-// the temporary folders lie on drive Z:. The host runs commands and files for real.
+// fastboot; fake_tools.h) that record what they receive into one record: "[tool]", then each
+// argument on its own line, followed by <<content>> when it names a file. Off Windows a home
+// folder of its own is drive C:, so that the temporary folders lie on drive Z:. The host runs
+// commands and files for real.
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
+#include "tests/support/fake_tools.h"
 #include "tests/support/real_commands_host.h"
 #include "tests/support/temp_folder.h"
 
@@ -16,8 +19,8 @@ class ToolSandbox {
 public:
     ToolSandbox(std::initializer_list<std::string> tools);
 
-    // (Re)writes a recording tool; `ending` is shell code run after it recorded, e.g. "exit 1\n".
-    void WriteTool(const std::string& name, const std::string& ending = "") const;
+    // (Re)writes a recording tool that, once it recorded, acts as `acts` say ("exit=1").
+    void WriteTool(const std::string& name, const std::vector<std::string>& acts = {}) const;
     std::string Record() const { return records.Read("record.txt"); }
 
     TempFolder program;  // the program folder and the current directory
@@ -27,6 +30,7 @@ public:
 
 private:
     ScopedEnvironment homeVariable_{"HOME", home.path().string()};
+    ScopedEnvironment recordVariable_{kFakeRecordVariable, (records / "record.txt").string()};
     CurrentDirectory current_{program.path()};
 
 public:
