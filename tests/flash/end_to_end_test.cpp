@@ -12,6 +12,7 @@
 #include "host/paths.h"
 #include "tests/flash/flash_window_test.h"
 #include "tests/support/tool_sandbox.h"
+#include "tests/support/wine.h"
 
 namespace tarnwick::flash::testing {
 namespace {
@@ -21,6 +22,7 @@ using ::tarnwick::testing::RealCommandsHost;
 using ::tarnwick::testing::ScopedEnvironment;
 using ::tarnwick::testing::TempFolder;
 using ::tarnwick::testing::ToolSandbox;
+using ::tarnwick::testing::WineRunsOtherwise;
 
 class FlashEndToEnd : public FlashWindowTest {
 protected:
@@ -46,6 +48,10 @@ TEST_F(FlashEndToEnd, TheRebootToTheSystemRunsFastbootOnlyWhenAdbFails) {
         {"exit=1", "[adb]\nreboot\n[fastboot]\nreboot\n"},  // no phone that adb sees
     };
     for (const Case& c : cases) {
+        if (c.adbExit == std::string("exit=0") &&
+            WineRunsOtherwise("cmd /c adb reboot||fastboot reboot") != nullptr) {
+            continue;
+        }
         SCOPED_TRACE(c.adbExit);
         sandbox_.WriteTool("adb", {c.adbExit});
         fs::remove(records_ / "record.txt");
@@ -130,6 +136,8 @@ TEST_F(FlashEndToEnd, TheWorkFileNeverCostsTheUserAFile) {
         std::string chosen;                 // under the program folder's other name "link"
         std::string flashed;
         bool workFileStays;
+        // A link, or names that differ only in case: only off Windows.
+        bool posixNames = false;
     };
     const Case cases[] = {
         {"an image in the program folder reached through a link",
@@ -137,19 +145,22 @@ TEST_F(FlashEndToEnd, TheWorkFileNeverCostsTheUserAFile) {
          {},
          "link/twrp.img",
          "MINE",
-         false},
+         false,
+         true},
         {"the program folder's own recovery.img reached through a link",
          {{"recovery.img", "MINE"}},
          {},
          "link/recovery.img",
          "MINE",
+         true,
          true},
         {"Recovery.img beside a leftover recovery.img",
          {{"Recovery.img", "UPPER"}, {"recovery.img", "STALE"}},
          {},
          "link/Recovery.img",
          "UPPER",
-         false},
+         false,
+         true},
         {"an image outside whose name is in the program folder too",
          {{"twrp.img", "OTHER"}},
          {},
@@ -169,11 +180,18 @@ TEST_F(FlashEndToEnd, TheWorkFileNeverCostsTheUserAFile) {
          "FIND7",
          false},
     };
+#ifndef _WIN32
     fs::create_directory_symlink(program_.path(), home_ / "link");
+#endif
     user_.Write("twrp.img", "CHOSEN");
     program_.Write("recovery/find5_twrp_recovery.img", "FIND5");
     program_.Write("recovery/find7_twrp_recovery.img", "FIND7");
     for (const Case& c : cases) {
+#ifdef _WIN32
+        if (c.posixNames) {
+            continue;
+        }
+#endif
         SCOPED_TRACE(c.what);
         fs::remove(records_ / "record.txt");
         for (const auto& [name, content] : c.programFiles) {
@@ -242,7 +260,7 @@ TEST_F(FlashEndToEnd, TheUpdatePackageAndTheExactCommandFileArePushedAndTheFileI
 }
 
 TEST_F(FlashEndToEnd, AMissingAdbStopsTheUpdateBeforeAnyCommandFileIsWritten) {
-    fs::remove(program_ / "adb");
+    sandbox_.RemoveTool("adb");
     user_.Write("update.zip", "PACKAGE");
     SelectFamily(w.ROM单选框);
     w.ROM路径.setContent(ProgramPath(user_ / "update.zip"));

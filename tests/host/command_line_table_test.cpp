@@ -12,10 +12,7 @@
 #include "host/command_runner.h"
 #include "host/paths.h"
 #include "tests/support/fake_tools.h"
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
+#include "tests/support/wine.h"
 
 namespace tarnwick {
 namespace {
@@ -222,50 +219,9 @@ Text LineOf(const Case& c, const fs::path& folder) {
 
 #ifdef _WIN32
 constexpr char kPathSeparator = ';';
-
-bool UnderWine() {
-    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-}
 #else
 constexpr char kPathSeparator = ':';
-
-bool UnderWine() {
-    return false;
-}
 #endif
-
-// Lines that Wine's cmd.exe (Wine 8) runs otherwise than Windows' own, and why; under Wine they
-// are left out. The built-in interpreter follows Windows.
-struct WineDifference {
-    const char* line;
-    const char* reason;
-};
-
-constexpr char kWineChains[] =
-    "Wine's cmd.exe runs the right side of && and || after any program, whatever its exit code, "
-    "and accepts a chain with a side missing";
-
-const WineDifference kWineDifferences[] = {
-    {"cmd /c nosuchtool&&adb x", kWineChains},
-    {"cmd /c adb a||adb b&&adb c", kWineChains},
-    {"cmd /c adb a exit=1||adb b exit=2&&adb c", kWineChains},
-    {"cmd /c adb a&&", kWineChains},
-    {"cmd /c || adb a", kWineChains},
-    {"cmd /c adb x >", "Wine's cmd.exe runs a line whose redirection lacks its file, exit code 0"},
-    {"cmd /c copy /y src\\twrp.img dst > copy.txt",
-     "Wine's copy writes no count of the files it copied"},
-    {"cmd /c copy twrp.img dst.img",
-     "Wine's copy overwrites without asking when it has no console to ask on"},
-    {"cmd /c rename gone.img c.img",
-     "Wine's rename leaves the exit code 0 when the file is missing"},
-};
-
-bool KnownWineDifference(const Case& c) {
-    return UnderWine() && std::any_of(std::begin(kWineDifferences), std::end(kWineDifferences),
-                                      [&](const WineDifference& difference) {
-                                          return std::string_view(difference.line) == c.line;
-                                      });
-}
 
 class CommandLineTable : public ::testing::Test {
 protected:
@@ -283,7 +239,7 @@ protected:
 
 TEST_F(CommandLineTable, EachLineLeavesItsFilesResultAndToolArguments) {
     for (const Case& c : kCases) {
-        if (KnownWineDifference(c)) {
+        if (testing::WineRunsOtherwise(c.line) != nullptr) {
             continue;
         }
         SCOPED_TRACE(c.line);

@@ -95,4 +95,13 @@ void InstallFakeTool(const TempFolder& folder, std::string_view name, std::strin
 
 #endif
 
+void RemoveFakeTool(const TempFolder& folder, std::string_view name) {
+#ifdef _WIN32
+    fs::remove(folder / (std::string(name) + ".exe"));
+#else
+    fs::remove(folder / name);
+#endif
+    WriteActs(folder, name, {});
+}
+
 }  // namespace tarnwick::testing

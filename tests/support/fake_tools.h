@@ -26,4 +26,7 @@ inline constexpr char kFakeRecordVariable[] = "TARNWICK_FAKE_RECORD";
 void InstallFakeTool(const TempFolder& folder, std::string_view name, std::string_view label,
                      const std::vector<std::string>& acts = {});
 
+// Removes the fake tool `name` from `folder`.
+void RemoveFakeTool(const TempFolder& folder, std::string_view name);
+
 }  // namespace tarnwick::testing

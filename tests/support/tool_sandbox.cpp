@@ -12,4 +12,8 @@ void ToolSandbox::WriteTool(const std::string& name, const std::vector<std::stri
     InstallFakeTool(program, name, name, acts);
 }
 
+void ToolSandbox::RemoveTool(const std::string& name) const {
+    RemoveFakeTool(program, name);
+}
+
 }  // namespace tarnwick::testing

@@ -21,6 +21,7 @@ public:
 
     // (Re)writes a recording tool that, once it recorded, acts as `acts` say ("exit=1").
     void WriteTool(const std::string& name, const std::vector<std::string>& acts = {}) const;
+    void RemoveTool(const std::string& name) const;
     std::string Record() const { return records.Read("record.txt"); }
 
     TempFolder program;  // the program folder and the current directory
