@@ -30,7 +30,8 @@ bool IsControlCharacter(unsigned char byte) {
 }  // namespace
 
 Text CommandLinePath(const Text& path) {
-    constexpr std::string_view kNeedQuotes = " &|<>^(),;=";
+    // + joins the files of copy, which a path of the user's reaches.
+    constexpr std::string_view kNeedQuotes = " &|<>^(),;=+";
     const bool needsQuotes = AnyOneByteCharacter(path, [&](unsigned char byte) {
         return kNeedQuotes.find(static_cast<char>(byte)) != std::string_view::npos;
     });

@@ -1,14 +1,15 @@
 #pragma once
 // Paths inside command lines. The interpreter splits words at blanks and treats & | < > ^ ( )
-// , ; = as its own, so a path holding any of them goes in double quotes; a path holding a
-// double quote, a % or a control character cannot be passed safely at all.
+// , ; = as its own, and its copy joins files at +, so a path holding any of them goes in double
+// quotes; a path holding a double quote, a % or a control character cannot be passed safely at
+// all.
 
 #include "host/text.h"
 
 namespace tarnwick {
 
 // The path as it goes into a command line: quoted (QuotedCommandLinePath) when it holds a
-// blank or one of & | < > ^ ( ) , ; =, else unchanged.
+// blank or one of & | < > ^ ( ) , ; = +, else unchanged.
 Text CommandLinePath(const Text& path);
 
 // The path in double quotes. Backslashes at its end are doubled: a program that splits its

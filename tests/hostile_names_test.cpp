@@ -22,6 +22,7 @@
 #include "flash/recovery_backup.h"
 #include "flash/recovery_flash.h"
 #include "flash/update_package.h"
+#include "host/encoding.h"
 #include "host/paths.h"
 #include "push/push_dispatch.h"
 #include "tests/support/temp_folder.h"
@@ -99,6 +100,29 @@ const HostileName kNames[] = {
     {"cr\rhere", EveryoneRefuses},
 };
 
+// Paths as the UTF-8 names the fake tools record, whatever the platform's narrow encoding.
+std::string Utf8(const fs::path& path) {
+    const std::u8string utf8 = path.u8string();
+    return {utf8.begin(), utf8.end()};
+}
+fs::path AsPath(const std::string& utf8) {
+    return std::u8string(utf8.begin(), utf8.end());
+}
+
+#ifdef _WIN32
+// Whether Windows can hold a file of the name in a folder of the name: it refuses < > : " / \ |
+// ? * and control characters, drops blanks and dots at the end, and its cmd.exe reaches no path
+// of 260 characters or more; and the program's code page 936 cannot hold every character.
+bool WindowsCanHold(const std::string& name, const fs::path& folder) {
+    return name.find_first_of("<>:\"/\\|?*") == std::string::npos &&
+           std::none_of(name.begin(), name.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x20; }) &&
+           !name.ends_with(' ') && !name.ends_with('.') &&
+           (folder / AsPath(name) / AsPath(name + ".apk")).wstring().size() < 260 &&
+           Utf8FromText(Text(name.c_str())) == name;
+}
+#endif
+
 // The bytes of every file under a folder, by path.
 std::map<fs::path, std::string> Files(const fs::path& root) {
     std::map<fs::path, std::string> files;
@@ -126,7 +150,11 @@ protected:
     }
 
     TempFolder world_;  // every folder of the test lies in it
+#ifdef _WIN32
+    ScopedEnvironment temporary_{"TMP", world_.path().string()};
+#else
     ScopedEnvironment temporary_{"TMPDIR", world_.path().string()};
+#endif
     ToolSandbox sandbox_{"adb", "fastboot", "java", "apktool"};
     std::vector<std::unique_ptr<ui::Window>> windows_;
     ui::FlashWindow flash_{Build(ui::FlashWindowTemplate())};
@@ -139,8 +167,8 @@ protected:
 struct UserFiles {
     fs::path folder;
     fs::path With(const std::string& extension) const {
-        const std::string name = folder.filename().string();
-        return folder / (name.ends_with(extension) ? name : name + extension);
+        const std::string name = Utf8(folder.filename());
+        return folder / AsPath(name.ends_with(extension) ? name : name + extension);
     }
 };
 
@@ -154,7 +182,7 @@ struct Operation {
 };
 
 std::string Given(const fs::path& file) {
-    return file.string() + "\n<<" + file.filename().string() + ">>\n";
+    return Utf8(file) + "\n<<" + Utf8(file.filename()) + ">>\n";
 }
 
 }  // namespace
@@ -197,7 +225,7 @@ TEST_F(HostileNames, EachToolReceivesTheFileAsOneArgumentOrTheOperationRefusesIt
              flash::FlashChosenImage(flash_, sandbox_.host);
          },
          [](const UserFiles& f) {
-             const std::string image = "recovery.img\n<<" + f.With(".img").filename().string();
+             const std::string image = "recovery.img\n<<" + Utf8(f.With(".img").filename());
              return "[adb]\nreboot\nbootloader\n[fastboot]\nflash\nrecovery\n" + image +
                     ">>\n[fastboot]\nboot\n" + image + ">>\n";
          }},
@@ -223,7 +251,7 @@ TEST_F(HostileNames, EachToolReceivesTheFileAsOneArgumentOrTheOperationRefusesIt
              return "[adb]\nreboot\nrecovery\n[adb]\nshell\ndd "
                     "if=/dev/block/platform/msm_sdcc.1/by-name/recovery "
                     "of=/cache/bak_recovery.img\n[adb]\npull\n/cache/bak_recovery.img\n" +
-                    (f.folder / "backup.img").string() +
+                    Utf8((f.folder / "backup.img")) +
                     "\n[adb]\nshell\nrm\n-f\n/cache/bak_recovery.img\n[adb]\nreboot\n";
          }},
         {"push: the APK", false,
@@ -248,7 +276,7 @@ TEST_F(HostileNames, EachToolReceivesTheFileAsOneArgumentOrTheOperationRefusesIt
          },
          [](const UserFiles& f) {
              return "[adb]\npush\n" + Given(f.With(".apk")) + "/system/app/" +
-                    f.With(".apk").filename().string() + "\n";
+                    Utf8(f.With(".apk").filename()) + "\n";
          }},
         {"push: into the system with root", true,
          [&](const UserFiles& f) {
@@ -258,7 +286,7 @@ TEST_F(HostileNames, EachToolReceivesTheFileAsOneArgumentOrTheOperationRefusesIt
          },
          [](const UserFiles& f) {
              return "[adb]\npush\n" + Given(f.With(".apk")) + "/data/local/tmp/" +
-                    f.With(".apk").filename().string() + "\n";
+                    Utf8(f.With(".apk").filename()) + "\n";
          }},
         {"compile: the framework", false,
          [&](const UserFiles& f) {
@@ -285,15 +313,15 @@ TEST_F(HostileNames, EachToolReceivesTheFileAsOneArgumentOrTheOperationRefusesIt
          },
          [](const UserFiles& f) {
              return "[apktool]\nd\n-f\n" + Given(f.With(".apk")) + "-o\n" +
-                    (f.folder / "decoded").string() + "\n";
+                    Utf8((f.folder / "decoded")) + "\n";
          }},
         {"compile: rebuild a folder given with its trailing backslash", false,
          [&](const UserFiles& f) {
              compile(&compile_.回编译, f.folder / "", f.folder / "rebuilt.apk");
          },
          [](const UserFiles& f) {
-             return "[apktool]\nb\n-f\n" + (f.folder / "").string() + "\n-o\n" +
-                    (f.folder / "rebuilt.apk").string() + "\n";
+             return "[apktool]\nb\n-f\n" + Utf8((f.folder / "")) + "\n-o\n" +
+                    Utf8((f.folder / "rebuilt.apk")) + "\n";
          }},
         {"compile: sign", false,
          [&](const UserFiles& f) {
@@ -301,16 +329,21 @@ TEST_F(HostileNames, EachToolReceivesTheFileAsOneArgumentOrTheOperationRefusesIt
          },
          [](const UserFiles& f) {
              return "[java]\n-jar\nsignapk.jar\ntestkey.x509.pem\ntestkey.pk8\n" +
-                    Given(f.With(".apk")) + (f.folder / "signed.apk").string() + "\n";
+                    Given(f.With(".apk")) + Utf8((f.folder / "signed.apk")) + "\n";
          }},
     };
 
     for (const HostileName& hostile : kNames) {
+#ifdef _WIN32
+        if (!WindowsCanHold(hostile.name, sandbox_.user.path())) {
+            continue;
+        }
+#endif
         const UserFiles files{sandbox_.user / hostile.name};
         for (const char* extension : {".img", ".zip", ".apk"}) {
             const fs::path file = files.With(extension);
-            sandbox_.user.Write(file.lexically_relative(sandbox_.user.path()).string(),
-                                file.filename().string());
+            sandbox_.user.Write(Utf8(file.lexically_relative(sandbox_.user.path())),
+                                Utf8(file.filename()));
         }
         const std::map<fs::path, std::string> before = Files(world_.path());
         for (const Operation& operation : operations) {

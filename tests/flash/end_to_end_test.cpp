@@ -274,7 +274,8 @@ TEST_F(FlashEndToEnd, AMissingAdbStopsTheUpdateBeforeAnyCommandFileIsWritten) {
     EXPECT_TRUE(w.显示窗.content().bytes().ends_with(
         Text("命令执行失败(返回值9009): cmd /c adb push " + ProgramPath(user_ / "update.zip") +
              " /sdcard/oppo-update.zip\r\n操作失败!\r\n")
-            .bytes()));
+            .bytes()))
+        << w.显示窗.content();
 }
 
 }  // namespace

@@ -30,6 +30,7 @@ TEST(CommandLinePath, QuotesOnlyPathsThatTheInterpreterWouldSplitOrActOn) {
         {"C:\\a,b.img", "\"C:\\a,b.img\""},
         {"C:\\a;b.img", "\"C:\\a;b.img\""},
         {"C:\\a=b.img", "\"C:\\a=b.img\""},
+        {"C:\\a+b.img", "\"C:\\a+b.img\""},  // copy would join a and b.img
         {"C:\\Program Files\\Tarnwick", "\"C:\\Program Files\\Tarnwick\""},
         // Found by fuzzing: a quoted path's last backslash took the closing quote for a literal.
         {"C:\\my apps\\", "\"C:\\my apps\\\\\""},
