@@ -10,7 +10,7 @@ run="$1" wine="$2" prefix="$3" stage="$4" fake="$5" pictures="$6"
 work="$(mktemp -d)"
 # A Wine session binds its desktop to the screen it started on: wait until the one of earlier
 # tests (on no screen) has ended, so that this program's windows reach this screen.
-WINEPREFIX="$3" "$(dirname "$2")/wineserver" -w
+WINEPREFIX="$prefix" "$(dirname "$wine")/wineserver" -w
 cp -r "$stage" "$work/program"
 cp "$fake" "$work/program/adb.exe"
 cp "$fake" "$work/program/fastboot.exe"
@@ -71,7 +71,7 @@ click 27 118   # 重启到Recovery
 click 199 400  # 刷机模式下一步
 retry find_dialog  # 确认重启到Recovery?
 xdotool windowfocus --sync "$dialog" key Return
-retry recorded reboot
+retry recorded recovery  # its last argument
 mkdir -p "$pictures"
 picture "$pictures/flash-wine.png"
 expected="$(printf '[adb]\nreboot\nrecovery')"
@@ -86,7 +86,6 @@ home="$window"
 click 130 218  # 推送模式
 retry new_window "$home"
 retry painted
-push="$window"
 click 25 117   # APK单选框
 click 194 390  # 推送服务下一步
 retry find_dialog  # the open dialog: its file name box has the focus
@@ -94,7 +93,7 @@ eval "$(xdotool getwindowgeometry --shell "$dialog")"
 xdotool mousemove "$((X + WIDTH / 2))" "$((Y + HEIGHT / 2))"  # keys go where the pointer is
 xdotool type "$(windows_path "$work/Foo.apk")"
 xdotool key Return
-retry recorded '<<APK>>'
+retry recorded '<<APK>>'  # the end of its record
 retry new_window none  # the push window's place again
 picture "$pictures/push-wine.png"
 expected="$(printf '[adb]\ninstall\n%s\n<<APK>>' "$(windows_path "$work/Foo.apk")")"
