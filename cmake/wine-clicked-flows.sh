@@ -8,9 +8,6 @@ set -eu
 [ $# -eq 6 ]
 run="$1" wine="$2" prefix="$3" stage="$4" fake="$5" pictures="$6"
 work="$(mktemp -d)"
-# A Wine session binds its desktop to the screen it started on: wait until the one of earlier
-# tests (on no screen) has ended, so that this program's windows reach this screen.
-WINEPREFIX="$prefix" "$(dirname "$wine")/wineserver" -w
 cp -r "$stage" "$work/program"
 cp "$fake" "$work/program/adb.exe"
 cp "$fake" "$work/program/fastboot.exe"

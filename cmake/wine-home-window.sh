@@ -5,9 +5,6 @@
 set -eu
 [ $# -eq 5 ]
 picture="$5"
-# A Wine session binds its desktop to the screen it started on: wait until the one of earlier
-# tests (on no screen) has ended, so that this program's windows reach this screen.
-WINEPREFIX="$3" "$(dirname "$2")/wineserver" -w
 TARNWICK_WINE_DISPLAY="$DISPLAY" "$1" "$2" "$3" "$4" &
 program=$!
 trap 'kill $program 2>/dev/null || true' EXIT

@@ -14,6 +14,10 @@ export LC_ALL=zh_CN.UTF-8
 unset DISPLAY WAYLAND_DISPLAY LANG
 [ -z "${TARNWICK_WINE_DISPLAY:-}" ] || export DISPLAY="$TARNWICK_WINE_DISPLAY"
 mkdir -p "$WINEPREFIX" "$LOCPATH"
+# Each program starts a Wine session of its own: one that starts while the last one is still
+# ending can fail to start at all, and a session keeps the screen it started on (none, or a
+# virtual screen that is gone) for every window of its programs.
+"$(dirname "$wine")/wineserver" -w
 (
     flock 9
     if [ ! -d "$LOCPATH/$LC_ALL" ]; then
