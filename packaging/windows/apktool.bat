@@ -1,0 +1,3 @@
+@echo off
+rem apktool for the compile mode: runs apktool.jar beside this file with the arguments given.
+java -jar "%~dp0apktool.jar" %*
