@@ -34,8 +34,7 @@ mkdir "$work/META-INF"
 rm -f "$folder/apktool.jar"
 (cd "$work" && zip -q -X "$folder/apktool.jar" META-INF/MANIFEST.MF)
 
-printf '#!/bin/sh\nexec java -jar "$(dirname "$0")/apktool.jar" "$@"\n' > "$folder/apktool"
-chmod +x "$folder/apktool"
+install -m 755 "$(dirname "$0")/../packaging/linux/apktool" "$folder/apktool"
 
 ln -sfn /usr/share/signapk/signapk.jar "$folder/signapk.jar"
 

@@ -55,9 +55,23 @@ std::vector<std::string> Acts() {
     return acts;
 }
 
+// The text of an act (UTF-8) in the system's code page, as a Windows tool writes its text.
+std::string SystemCodePage(const std::string& utf8) {
+    const int size = static_cast<int>(utf8.size());
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    wide.resize(static_cast<std::size_t>(
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), size)));
+    const int wideSize = static_cast<int>(wide.size());
+    const int length =
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), wideSize, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), wideSize, text.data(), length, nullptr, nullptr);
+    return text;
+}
+
 // Binary output: "\n" stays one byte, as a POSIX tool writes it.
 void WriteLine(DWORD handle, const std::string& text) {
-    const std::string line = text + "\n";
+    const std::string line = SystemCodePage(text) + "\n";
     DWORD written = 0;
     WriteFile(GetStdHandle(handle), line.data(), static_cast<DWORD>(line.size()), &written,
               nullptr);

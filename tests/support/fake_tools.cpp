@@ -3,11 +3,9 @@
 #include <filesystem>
 #include <string>
 
-#ifdef _WIN32
 #include "host/executable_path.h"
 #include "host/paths.h"
 #include "host/program_directory.h"
-#endif
 
 namespace tarnwick::testing {
 
@@ -30,15 +28,19 @@ void WriteActs(const TempFolder& folder, std::string_view name,
     folder.Write(file, lines);
 }
 
+// The build puts fake_tool.exe and the apktool launcher beside the test programs.
+fs::path BesideTestProgram(std::string_view name) {
+    return NativePath(SplitProgramPath(ExecutablePath()).directory) / name;
+}
+
 }  // namespace
 
 #ifdef _WIN32
 
-// fake_tool.exe lies beside the test program; a copy named adb.exe is adb.
+// A copy of fake_tool.exe named adb.exe is adb.
 void InstallFakeTool(const TempFolder& folder, std::string_view name, std::string_view label,
                      const std::vector<std::string>& acts) {
-    const fs::path tool =
-        NativePath(SplitProgramPath(ExecutablePath()).directory) / "fake_tool.exe";
+    const fs::path tool = BesideTestProgram("fake_tool.exe");
     const std::string copy = std::string(name) + ".exe";
     fs::create_directories((folder / copy).parent_path());
     fs::copy_file(tool, folder / copy, fs::copy_options::overwrite_existing);
@@ -102,6 +104,16 @@ void RemoveFakeTool(const TempFolder& folder, std::string_view name) {
     fs::remove(folder / name);
 #endif
     WriteActs(folder, name, {});
+}
+
+void InstallApktoolLauncher(const TempFolder& folder) {
+#ifdef _WIN32
+    const char* launcher = "apktool.bat";
+#else
+    const char* launcher = "apktool";
+#endif
+    fs::copy_file(BesideTestProgram(launcher), folder / launcher,
+                  fs::copy_options::overwrite_existing);
 }
 
 }  // namespace tarnwick::testing

@@ -5,7 +5,8 @@
 // in UTF-8, followed by "<<content>>" when it names a file. Then it acts on each of its
 // arguments and on each of the acts given when it was installed, in that order:
 //   exit=N (exit code), out=TEXT (a line on stdout), err=TEXT (a line on stderr), hang (waits
-//   for ever; on POSIX in a child process of its own).
+//   for ever; on POSIX in a child process of its own). TEXT is written in the system's
+//   encoding: UTF-8 on POSIX, the ANSI code page on Windows.
 // Only on POSIX: bad (a byte that is no UTF-8, 0xFF, on stdout), signal=NAME, probe=FD (records
 // whether FD is open and whether stdin is empty), daemon=FIFO (leaves a child behind that holds
 // its output until FIFO is written), block=FIFO (waits for FIFO). Only on Windows: show
@@ -28,5 +29,9 @@ void InstallFakeTool(const TempFolder& folder, std::string_view name, std::strin
 
 // Removes the fake tool `name` from `folder`.
 void RemoveFakeTool(const TempFolder& folder, std::string_view name);
+
+// Copies the compile mode's apktool launcher (apktool.bat on Windows, apktool elsewhere), as
+// the program folder holds it, into `folder`: it runs "java -jar <folder>/apktool.jar".
+void InstallApktoolLauncher(const TempFolder& folder);
 
 }  // namespace tarnwick::testing

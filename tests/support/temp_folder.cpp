@@ -25,7 +25,8 @@ TempFolder::~TempFolder() {
 }
 
 fs::path TempFolder::operator/(std::string_view name) const {
-    return path_ / std::u8string(name.begin(), name.end());
+    // "a/b" names a/b with the system's separator, as the program's own paths have it.
+    return (path_ / std::u8string(name.begin(), name.end())).make_preferred();
 }
 
 void TempFolder::Write(std::string_view name, std::string_view bytes, bool executable) const {
