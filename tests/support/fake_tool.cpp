@@ -15,13 +15,17 @@
 
 namespace {
 
-std::string Utf8(const std::wstring& wide) {
+std::string Narrow(const std::wstring& wide, UINT codePage) {
     const int size = static_cast<int>(wide.size());
     const int length =
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), length, nullptr, nullptr);
-    return utf8;
+        WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(codePage, 0, wide.data(), size, text.data(), length, nullptr, nullptr);
+    return text;
+}
+
+std::string Utf8(const std::wstring& wide) {
+    return Narrow(wide, CP_UTF8);
 }
 
 std::filesystem::path Self() {
@@ -61,12 +65,7 @@ std::string SystemCodePage(const std::string& utf8) {
     std::wstring wide(static_cast<std::size_t>(size), L'\0');
     wide.resize(static_cast<std::size_t>(
         MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), size)));
-    const int wideSize = static_cast<int>(wide.size());
-    const int length =
-        WideCharToMultiByte(CP_ACP, 0, wide.data(), wideSize, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), wideSize, text.data(), length, nullptr, nullptr);
-    return text;
+    return Narrow(wide, CP_ACP);
 }
 
 // Binary output: "\n" stays one byte, as a POSIX tool writes it.
