@@ -38,19 +38,7 @@ install -m 755 "$(dirname "$0")/../packaging/linux/apktool" "$folder/apktool"
 
 ln -sfn /usr/share/signapk/signapk.jar "$folder/signapk.jar"
 
-# An RSA-2048 self-signed certificate and its private key as unencrypted PKCS#8 DER.
-if [ ! -e "$folder/testkey.x509.pem" ] && [ ! -e "$folder/testkey.pk8" ]; then
-    (
-        umask 077
-        openssl req -x509 -newkey rsa:2048 -nodes -days 10950 -subj "/CN=Tarnwick test key" \
-            -keyout "$work/key.pem" -out "$folder/testkey.x509.pem" 2>/dev/null
-        openssl pkcs8 -topk8 -nocrypt -inform PEM -outform DER \
-            -in "$work/key.pem" -out "$folder/testkey.pk8"
-    )
-    chmod 644 "$folder/testkey.x509.pem"
-elif [ ! -e "$folder/testkey.x509.pem" ] || [ ! -e "$folder/testkey.pk8" ]; then
-    echo "warning: $folder holds only one of testkey.x509.pem and testkey.pk8; signing fails" >&2
-fi
+"$(dirname "$0")/make-test-key.sh" "$folder"
 
 # Debian's /usr/bin/apktool links apktool's framework 1.apk to the system's framework-res.apk
 # whenever ~/.local/share/apktool/framework is missing; a framework install would then write
