@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Unpacks tarnwick-windows.zip into an empty folder and checks what a Windows user gets: the
+# program and its Qt parts, stripped; the notes in code page 936 with CRLF, the recovery note
+# naming the images the flash mode looks for; and jars that need nothing but Java. Those run
+# from the unpacked folder with no class path and a home of their own: install the framework,
+# build a small APK from text files, decompile it and sign it with the pair in the folder.
+# Usage: windows-zip-check.sh ZIP
+set -euo pipefail
+zip_file="$(realpath "$1")"
+root="$(cd "$(dirname "$0")/.." && pwd)"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+mkdir "$work/unpacked"
+unzip -q "$zip_file" -d "$work/unpacked"
+cd "$work/unpacked/tarnwick"
+for file in tarnwick.exe Qt6Core.dll platforms/qwindows.dll translations/qtbase_zh_CN.qm \
+    apktool.bat apktool.jar signapk.jar testkey.x509.pem testkey.pk8 readme.txt recovery/readme.txt; do
+    [ -s "$file" ] || { echo "missing from the zip: $file" >&2; exit 1; }
+done
+for binary in *.exe *.dll */*.dll; do
+    if x86_64-w64-mingw32-objdump -h "$binary" | grep -q ' \.debug_'; then
+        echo "not stripped: $binary" >&2
+        exit 1
+    fi
+done
+
+for text in readme.txt recovery/readme.txt; do
+    if grep -qv $'\r$' "$text"; then
+        echo "$text has a line without CRLF" >&2
+        exit 1
+    fi
+done
+notes="$(iconv -f CP936 -t UTF-8 readme.txt)"
+recovery_note="$(iconv -f CP936 -t UTF-8 recovery/readme.txt)"
+[[ "$notes" == *推送模式*aapt.exe* ]] || { echo "readme.txt reads wrong in code page 936" >&2; exit 1; }
+images="$(grep -o '[a-z0-9_]*_recovery\.img' "$root/flash/recovery_flash.cpp" | sort -u)"
+[ -n "$images" ] || { echo "no image names found in flash/recovery_flash.cpp" >&2; exit 1; }
+for image in $images; do
+    [[ "$recovery_note" == *"$image"* ]] || { echo "recovery/readme.txt lacks $image" >&2; exit 1; }
+done
+
+unset JAVA_TOOL_OPTIONS _JAVA_OPTIONS
+export CLASSPATH="" HOME="$work/home" XDG_DATA_HOME="$work/data"
+mkdir -p "$HOME" "$work/tiny/res/values" "$work/tiny/smali/t"
+printf '%s' '<manifest xmlns:android="http://schemas.android.com/apk/res/android"' \
+    ' package="t.tiny"><application android:label="@string/app_name"/></manifest>' \
+    > "$work/tiny/AndroidManifest.xml"
+printf 'version: 2.7.0\napkFileName: tiny.apk\nusesFramework:\n  ids:\n  - 1\n' \
+    > "$work/tiny/apktool.yml"
+printf '<resources><string name="app_name">Tiny</string></resources>' \
+    > "$work/tiny/res/values/strings.xml"
+printf '.class public Lt/Main;\n.super Ljava/lang/Object;\n' > "$work/tiny/smali/t/Main.smali"
+
+java -jar apktool.jar if /usr/share/android-framework-res/framework-res.apk
+java -jar apktool.jar b "$work/tiny" -o "$work/tiny.apk"
+java -jar apktool.jar d -f "$work/tiny.apk" -o "$work/decoded"
+grep -q 'package="t.tiny"' "$work/decoded/AndroidManifest.xml"
+java -jar signapk.jar testkey.x509.pem testkey.pk8 "$work/tiny.apk" "$work/signed.apk"
+apksigner verify "$work/signed.apk"
+echo "the unpacked zip holds its program and runs its tools"
