@@ -14,6 +14,12 @@ export LC_ALL=zh_CN.UTF-8
 unset DISPLAY WAYLAND_DISPLAY LANG
 [ -z "${TARNWICK_WINE_DISPLAY:-}" ] || export DISPLAY="$TARNWICK_WINE_DISPLAY"
 mkdir -p "$WINEPREFIX" "$LOCPATH"
+# Debian's Wine has no preloader to reserve its address ranges before the system's libraries
+# are mapped: with a randomized layout, a new Windows process now and then finds the place of
+# its shared user data taken ("failed to map the shared user data") and does not start, about
+# one start in a few thousand, cmd.exe's tools too. Wine runs with a fixed layout, which every
+# process it starts inherits.
+fixed_layout="setarch $(uname -m) -R"
 # Each program starts a Wine session of its own: one that starts while the last one is still
 # ending can fail to start at all, and a session keeps the screen it started on (none, or a
 # virtual screen that is gone) for every window of its programs.
@@ -23,6 +29,6 @@ mkdir -p "$WINEPREFIX" "$LOCPATH"
     if [ ! -d "$LOCPATH/$LC_ALL" ]; then
         localedef -i zh_CN -f UTF-8 "$LOCPATH/$LC_ALL" || [ -d "$LOCPATH/$LC_ALL" ]
     fi
-    [ -f "$WINEPREFIX/system.reg" ] || "$wine" wineboot -i >/dev/null 2>&1
+    [ -f "$WINEPREFIX/system.reg" ] || $fixed_layout "$wine" wineboot -i >/dev/null 2>&1
 ) 9>"$WINEPREFIX.lock"
-exec "$wine" "$@"
+exec $fixed_layout "$wine" "$@"
