@@ -4,6 +4,7 @@
 // text too), and the forms refused before any tool runs.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <system_error>
