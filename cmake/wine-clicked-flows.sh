@@ -11,6 +11,7 @@ work="$(mktemp -d)"
 cp -r "$stage" "$work/program"
 cp "$fake" "$work/program/adb.exe"
 cp "$fake" "$work/program/fastboot.exe"
+printf 'out=Success\n' > "$work/program/adb.acts"  # an install that the phone took
 printf APK > "$work/Foo.apk"
 windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
 record="$work/record.txt"

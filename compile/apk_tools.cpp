@@ -41,14 +41,21 @@ void InstallFrameworks(ui::CompileWindow& w, Host& host, const ShowOutput& showO
 }
 
 // apktool d -f empties OUT before it reads the APK, following links inside it: only a folder
-// that apktool made (apktool.yml directly in it) or none at all may be OUT, never a link.
-bool CheckDecodeFolder(Host& host, const Text&, const Text& out) {
-    if (!host.PathExists(out) || (!host.IsLink(out) && host.FileExists(out + "\\apktool.yml"))) {
-        return true;
+// that apktool made (apktool.yml directly in it, no link anywhere in it, for apktool makes
+// none) or none at all may be OUT, never a link; and the APK must not lie inside OUT.
+bool CheckDecodeFolder(Host& host, const Text& in, const Text& out) {
+    if (host.PathExists(out) &&
+        (host.IsLink(out) || !host.FileExists(out + "\\apktool.yml") || host.HoldsLink(out))) {
+        host.ShowMessage("输出目录已存在,且不是反编译生成的目录!\r\n\r\n请另选目录,或先将其移走!",
+                         0, "警告!");
+        return false;
     }
-    host.ShowMessage("输出目录已存在,且不是反编译生成的目录!\r\n\r\n请另选目录,或先将其移走!", 0,
-                     "警告!");
-    return false;
+    if (host.LiesInside(in, out)) {
+        host.ShowMessage("要反编译的文件位于输出目录中!\r\n\r\n请另选目录,或先将文件移走!", 0,
+                         "警告!");
+        return false;
+    }
+    return true;
 }
 
 // signapk truncates OUT before it reads IN: the same file by any path would be lost.

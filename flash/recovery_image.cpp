@@ -12,6 +12,17 @@ void DeleteWorkImage(Host& host, WorkImage image) {
     }
 }
 
+// Offers to start the new recovery at once; Cancel reboots the phone normally.
+void StartRecoveryOrSystem(Host& host) {
+    if (host.ShowMessage("立即进入Recovery?", 1, "重启?") == MessageOk) {
+        // The phone starts the image just flashed, sent again from here.
+        Run(host, "cmd /c fastboot boot recovery.img");
+        host.Pause(1000);
+    } else {
+        Run(host, "cmd /c fastboot reboot");
+    }
+}
+
 }  // namespace
 
 void RebootToFastbootAndWait(ui::FlashWindow& w, Host& host) {
@@ -26,14 +37,12 @@ void FlashRecoveryImage(ui::FlashWindow& w, Host& host, WorkImage image) {
         "如果您的手机已经重启,并且已经进入Fastboot模式.\r\n\r\n请点击 [确定] 开始刷入Recovery...",
         0, "警告!");
     host.Pause(1000);
-    const bool flashed = RunWork(w.显示窗, host, "cmd /c fastboot flash recovery recovery.img");
-    Log(w, host, flashed ? "操作已完成...\r\n" : "操作失败!\r\n");
-    if (host.ShowMessage("立即进入Recovery?", 1, "重启?") == MessageOk) {
-        // The phone starts the image just flashed, sent again from here.
-        Run(host, "cmd /c fastboot boot recovery.img");
-        host.Pause(1000);
-    } else {
-        Run(host, "cmd /c fastboot reboot");
+    const CommandResult flash =
+        RunWorkWithResult(w.显示窗, host, "cmd /c fastboot flash recovery recovery.img");
+    Log(w, host, flash.Succeeded() ? "操作已完成...\r\n" : "操作失败!\r\n");
+    // No phone turned up: a boot or a reboot would only wait for it again.
+    if (!flash.GaveUpWaiting()) {
+        StartRecoveryOrSystem(host);
     }
     DeleteWorkImage(host, image);
 }

@@ -14,7 +14,7 @@ enum class WorkImage { Copy, UsersOwn };
 void RebootToFastbootAndWait(ui::FlashWindow& w, Host& host);
 
 // Flashes the work file, then offers to start the new recovery at once; Cancel reboots the
-// phone normally.
+// phone normally. A flash given up for want of a phone ends the operation there.
 void FlashRecoveryImage(ui::FlashWindow& w, Host& host, WorkImage image = WorkImage::Copy);
 
 // Boots the work file once, without writing it to the phone.

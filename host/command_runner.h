@@ -14,6 +14,13 @@
 
 namespace tarnwick {
 
+// fastboot with no phone in fastboot mode says "< waiting for any device >" and waits for ever.
+// A command that says so and then prints nothing more is given this long for a phone to turn up
+// (device_wait.h); after that it is ended, with whatever it started, and fails with
+// kGaveUpWaitingExitCode.
+inline constexpr std::chrono::milliseconds kDeviceWaitLimit = std::chrono::seconds(90);
+inline constexpr int kGaveUpWaitingExitCode = 258;  // Windows' code for a wait that timed out
+
 struct CommandResult {
     CommandResult() = default;
     CommandResult(bool started, int exitCode, Text output = {})
@@ -26,6 +33,8 @@ struct CommandResult {
     Text output;
 
     bool Succeeded() const { return started && exitCode == 0; }
+    // The command was ended for want of a phone: whatever would follow waits for one too.
+    bool GaveUpWaiting() const { return started && exitCode == kGaveUpWaitingExitCode; }
     friend bool operator==(const CommandResult&, const CommandResult&) = default;
 };
 
@@ -34,15 +43,10 @@ struct CommandResult {
 class ProcessWait {
 public:
     virtual ~ProcessWait() = default;
-    // Returns once hasEnded() is true. hasEnded() never blocks.
-    virtual void Until(const std::function<bool()>& hasEnded) = 0;
+    // Returns true once hasEnded() is true. hasEnded() never blocks. False: it stopped waiting
+    // first, and the runner ends the command, with whatever it started, as for a device.
+    virtual bool Until(const std::function<bool()>& hasEnded) = 0;
 };
-
-// fastboot with no phone in fastboot mode says "< waiting for any device >" and waits for ever.
-// A command that says so is given this long from then on for a phone to turn up; after that it
-// is ended, with whatever it started, and fails with kGaveUpWaitingExitCode.
-inline constexpr std::chrono::milliseconds kDeviceWaitLimit = std::chrono::seconds(90);
-inline constexpr int kGaveUpWaitingExitCode = 258;  // Windows' code for a wait that timed out
 
 class CommandRunner {
 public:

@@ -13,12 +13,20 @@ constexpr std::string_view kWaitingForDevice = "< waiting for ";
 
 bool DeviceWait::TooLong(std::string_view printed) {
     const auto now = std::chrono::steady_clock::now();
-    if (!since_ && printed.size() > searched_) {
-        if (printed.find(kWaitingForDevice, searched_) != std::string_view::npos) {
-            since_ = now;
+    for (std::size_t at = printed.find(kWaitingForDevice, searched_); at != std::string_view::npos;
+         at = printed.find(kWaitingForDevice, searched_)) {
+        waitingAt_ = at;
+        since_ = now;
+        searched_ = at + kWaitingForDevice.size();
+    }
+    // The words may be cut at the end of what has arrived so far.
+    searched_ = std::max(searched_,
+                         printed.size() - std::min(printed.size(), kWaitingForDevice.size() - 1));
+    if (since_) {
+        const std::size_t lineEnd = printed.find('\n', waitingAt_);
+        if (lineEnd != std::string_view::npos && lineEnd + 1 < printed.size()) {
+            since_.reset();  // it printed on: the phone is there
         }
-        // The words may be cut at the end of what has arrived so far.
-        searched_ = printed.size() - std::min(printed.size(), kWaitingForDevice.size() - 1);
     }
     return since_ && now - *since_ >= limit_;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Whole-file operations on program paths. Failures come back as results, never as errors.
 
+#include <filesystem>
 #include <initializer_list>
 
 #include "host/text.h"
@@ -24,5 +25,14 @@ bool SameFile(const Text& one, const Text& other);
 // True when the path itself is a symbolic link or a junction, even one that leads nowhere; a
 // trailing separator does not make it the folder behind. Links on the way to it do not count.
 bool IsLink(const Text& path);
+// True when a symbolic link or a junction lies anywhere inside the folder, or a folder in it
+// cannot be read through. The walk follows no link, so it ends.
+bool HoldsLink(const Text& folder);
+// True when one of the folders that hold the path, however far up, is `folder` as the file
+// system sees it (SameFile): the path lies inside it.
+bool LiesInside(const Text& path, const Text& folder);
+
+// The system's own test on a native path: a symbolic link, or on Windows any reparse point.
+bool IsNativeLink(const std::filesystem::path& path);
 
 }  // namespace tarnwick

@@ -62,6 +62,12 @@ public:
     virtual bool SameFile(const Text& one, const Text& other) = 0;
     // True when the path itself (not what it leads to) is a symbolic link or a junction.
     virtual bool IsLink(const Text& path) = 0;
+    // True when a link or junction lies anywhere inside the folder (or a folder in it cannot be
+    // read); the walk follows none.
+    virtual bool HoldsLink(const Text& folder) = 0;
+    // True when one of the folders that hold the path, however far up, is `folder` as the file
+    // system sees it.
+    virtual bool LiesInside(const Text& path, const Text& folder) = 0;
 
     // One dialog for both: the chooser's kind decides between the open and the save dialog.
     bool ChooseOpenFile(FileChooser& chooser) { return OpenChooser(chooser); }
@@ -95,6 +101,8 @@ public:
     bool PathExists(const Text& path) override;
     bool SameFile(const Text& one, const Text& other) override;
     bool IsLink(const Text& path) override;
+    bool HoldsLink(const Text& folder) override;
+    bool LiesInside(const Text& path, const Text& folder) override;
 
 private:
     ProcessWait* wait_;

@@ -46,4 +46,12 @@ bool PlatformHost::IsLink(const Text& path) {
     return tarnwick::IsLink(path);
 }
 
+bool PlatformHost::HoldsLink(const Text& folder) {
+    return tarnwick::HoldsLink(folder);
+}
+
+bool PlatformHost::LiesInside(const Text& path, const Text& folder) {
+    return tarnwick::LiesInside(path, folder);
+}
+
 }  // namespace tarnwick

@@ -6,6 +6,14 @@
 
 namespace tarnwick::push {
 
+namespace {
+
+// adb install has succeeded only when it says so: phones of this age report a failure (or a
+// system still starting) in its output alone, with exit code 0.
+const OutputVerdict kInstallVerdict = {"Success", {"Failure", "Error", "adb:"}};
+
+}  // namespace
+
 void InstallApk(ui::PushWindow& w, Host& host) {
     w.通用对话框1.filter = "APK程序(*.apk)|*.apk";
     w.通用对话框1.keepCurrentDirectory = true;
@@ -23,9 +31,10 @@ void InstallApk(ui::PushWindow& w, Host& host) {
     host.Pause(1000);
     Log(w, host, "等待手机连接...\r\n");
     host.Pause(1000);
-    LogOutcome(w, host,
-               RunWorkJudgedByOutput(w.信息显示窗, host,
-                                     "cmd /c adb install " + CommandLinePath(apk), "Failure"));
+    LogOutcome(
+        w, host,
+        RunWorkJudgedByOutput(w.信息显示窗, host, "cmd /c adb install " + CommandLinePath(apk),
+                              kInstallVerdict));
 }
 
 }  // namespace tarnwick::push

@@ -1,9 +1,11 @@
 #include "steps/commands.h"
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarnwick {
 
@@ -18,22 +20,49 @@ void LogFailure(LogBox& log, Host& host, const Text& commandLine, const CommandR
     }
 }
 
-// The first line of `output` that begins with `start`, without its line break. A line feed is
-// never part of a two-byte character, so lines can be cut at its bytes.
-std::optional<Text> LineStartingWith(const Text& output, const Text& start) {
-    std::string_view rest = output.bytes();
-    while (!rest.empty()) {
-        const std::size_t end = std::min(rest.find('\n'), rest.size());
-        std::string_view line = rest.substr(0, end);
-        if (line.ends_with('\r')) {
-            line.remove_suffix(1);
-        }
-        if (line.starts_with(start.bytes())) {
-            return Text::FromBytes(std::string(line));
-        }
-        rest.remove_prefix(std::min(end + 1, rest.size()));
+constexpr std::string_view kBlanks = " \t";
+constexpr std::string_view kBlanksAndLineEnds = " \t\r";
+
+// The lines of a tool's output, without their line feeds. A line feed is never part of a
+// two-byte character, so lines can be cut at its bytes; so can blanks and carriage returns.
+std::vector<std::string_view> OutputLines(std::string_view output) {
+    std::vector<std::string_view> lines;
+    while (!output.empty()) {
+        const std::size_t end = std::min(output.find('\n'), output.size());
+        lines.push_back(output.substr(0, end));
+        output.remove_prefix(std::min(end + 1, output.size()));
     }
-    return std::nullopt;
+    return lines;
+}
+
+std::string_view Trimmed(std::string_view line, std::string_view characters) {
+    line.remove_prefix(std::min(line.find_first_not_of(characters), line.size()));
+    line.remove_suffix(line.size() - (line.find_last_not_of(characters) + 1));
+    return line;
+}
+
+// The line that tells why the tool failed, as it printed it but for its carriage returns.
+std::optional<Text> Reason(const std::vector<std::string_view>& lines,
+                           const std::vector<Text>& reasonStarts) {
+    const auto startsReason = [&](std::string_view line) {
+        line.remove_prefix(std::min(line.find_first_not_of(kBlanks), line.size()));
+        return std::ranges::any_of(
+            reasonStarts, [&](const Text& start) { return line.starts_with(start.bytes()); });
+    };
+    auto reason = std::ranges::find_if(lines, startsReason);
+    if (reason == lines.end()) {
+        const auto notEmpty = [](std::string_view line) {
+            return !Trimmed(line, kBlanksAndLineEnds).empty();
+        };
+        const auto last = std::ranges::find_if(lines.rbegin(), lines.rend(), notEmpty);
+        if (last == lines.rend()) {
+            return std::nullopt;
+        }
+        reason = std::prev(last.base());
+    }
+    std::string line(*reason);
+    std::erase(line, '\r');
+    return Text::FromBytes(line);
 }
 
 }  // namespace
@@ -43,23 +72,30 @@ void Run(Host& host, const Text& commandLine) {
 }
 
 bool RunWork(LogBox& log, Host& host, const Text& commandLine) {
-    const CommandResult result = host.RunCommand(commandLine, true, 1);
+    return RunWorkWithResult(log, host, commandLine).Succeeded();
+}
+
+CommandResult RunWorkWithResult(LogBox& log, Host& host, const Text& commandLine) {
+    CommandResult result = host.RunCommand(commandLine, true, 1);
     if (!result.Succeeded()) {
         LogFailure(log, host, commandLine, result);
     }
-    return result.Succeeded();
+    return result;
 }
 
 bool RunWorkJudgedByOutput(LogBox& log, Host& host, const Text& commandLine,
-                           const Text& failureStart) {
+                           const OutputVerdict& verdict) {
     const CommandResult result = host.RunCommand(commandLine, true, 1);
-    const std::optional<Text> failure = LineStartingWith(result.output, failureStart);
-    if (result.Succeeded() && !failure) {
+    const std::vector<std::string_view> lines = OutputLines(result.output.bytes());
+    const bool saidSuccess = std::ranges::any_of(lines, [&](std::string_view line) {
+        return Trimmed(line, kBlanksAndLineEnds) == verdict.success.bytes();
+    });
+    if (result.Succeeded() && saidSuccess) {
         return true;
     }
     LogFailure(log, host, commandLine, result);
-    if (failure) {
-        host.AppendLog(log, *failure + "\r\n");
+    if (const std::optional<Text> reason = Reason(lines, verdict.reasonStarts)) {
+        host.AppendLog(log, *reason + "\r\n");
     }
     return false;
 }

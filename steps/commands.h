@@ -1,6 +1,8 @@
 #pragma once
 // Running an operation's commands, all hidden and waited for.
 
+#include <vector>
+
 #include "host/host.h"
 
 namespace tarnwick {
@@ -10,11 +12,20 @@ void Run(Host& host, const Text& commandLine);
 // A command that does the operation's work. A failure is named in the operation's log right
 // after it; the result tells whether it succeeded.
 bool RunWork(LogBox& log, Host& host, const Text& commandLine);
-// RunWork for a tool that may report its failure only in what it prints: adb install on phones
-// of this age prints "Failure [...]" and exits with 0. A line of its output that begins with
-// `failureStart` makes it fail whatever its exit code, and follows the failure line in the log
-// as the tool printed it.
+// RunWork with the command's whole result, for an operation that tells a command given up for
+// want of a phone (CommandResult::GaveUpWaiting) from one that failed.
+CommandResult RunWorkWithResult(LogBox& log, Host& host, const Text& commandLine);
+// How a tool that reports its outcome in what it prints is judged: it succeeded only when it
+// exited with 0 and a line of its output reads `success` (blanks and line ends around it
+// aside). A failure is followed in the log by the tool's reason as it printed it: its first
+// line that begins, after blanks, with one of `reasonStarts`, else its last line that is not
+// empty.
+struct OutputVerdict {
+    Text success;
+    std::vector<Text> reasonStarts;
+};
+
 bool RunWorkJudgedByOutput(LogBox& log, Host& host, const Text& commandLine,
-                           const Text& failureStart);
+                           const OutputVerdict& verdict);
 
 }  // namespace tarnwick

@@ -96,9 +96,9 @@ void PauseWithoutInput(int milliseconds) {
     RunWithoutInput(loop);
 }
 
-void QtProcessWait::Until(const std::function<bool()>& hasEnded) {
+bool QtProcessWait::Until(const std::function<bool()>& hasEnded) {
     if (hasEnded()) {
-        return;
+        return true;
     }
     QEventLoop loop;
     QTimer check;
@@ -111,6 +111,7 @@ void QtProcessWait::Until(const std::function<bool()>& hasEnded) {
     });
     check.start();
     RunWithoutInput(loop);
+    return true;
 }
 
 }  // namespace tarnwick::ui

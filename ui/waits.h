@@ -24,7 +24,7 @@ void PauseWithoutInput(int milliseconds);
 // The runner's wait for a started process: checks every few milliseconds.
 class QtProcessWait : public ProcessWait {
 public:
-    void Until(const std::function<bool()>& hasEnded) override;
+    bool Until(const std::function<bool()>& hasEnded) override;
 };
 
 }  // namespace tarnwick::ui

@@ -53,23 +53,29 @@ int CommandWatch::WaitForExit(pid_t pid) {
     DeviceWait deviceWait(deviceWaitLimit_);
     bool collected = false;
     int status = 0;
+    // Its process group: the tool and whatever it started.
+    const auto endAll = [&] {
+        kill(-pid, SIGKILL);
+        gaveUp_ = true;
+    };
     const auto hasEnded = [&] {
+        if (collected) {
+            return true;
+        }
         Drain();
         if (!gaveUp_ && deviceWait.TooLong(std::string_view(printed_).substr(start))) {
-            kill(-pid, SIGKILL);  // its process group: the tool and whatever it started
-            gaveUp_ = true;
+            endAll();
         }
         const pid_t result = waitpid(pid, &status, WNOHANG);
         collected = result == pid;
         return collected || (result < 0 && errno != EINTR);
     };
-    if (wait_ != nullptr) {
-        wait_->Until(hasEnded);
-    } else {
-        pollfd output{read_, POLLIN, 0};
-        while (!hasEnded()) {
-            poll(&output, read_ >= 0 ? 1 : 0, kCheckMilliseconds);
-        }
+    if (wait_ != nullptr && !wait_->Until(hasEnded)) {
+        endAll();  // the waiter stopped waiting
+    }
+    pollfd output{read_, POLLIN, 0};
+    while (!hasEnded()) {
+        poll(&output, read_ >= 0 ? 1 : 0, kCheckMilliseconds);
     }
     Drain();
     if (gaveUp_) {

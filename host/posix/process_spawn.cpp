@@ -6,8 +6,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <langinfo.h>
+#include <locale.h>
+
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <iterator>
 #include <thread>
@@ -83,32 +85,6 @@ private:
     posix_spawnattr_t attributes_;
 };
 
-// The value of the variable `name` in `environment`; empty when it is not there.
-std::string_view Variable(const std::vector<std::string>& environment, std::string_view name) {
-    for (const std::string& entry : environment) {
-        if (entry.size() > name.size() && entry.compare(0, name.size(), name) == 0 &&
-            entry[name.size()] == '=') {
-            return std::string_view(entry).substr(name.size() + 1);
-        }
-    }
-    return {};
-}
-
-// The locale whose character type a program started with `environment` takes is UTF-8.
-bool HasUtf8CharacterType(const std::vector<std::string>& environment) {
-    std::string_view locale;
-    for (const char* name : {"LC_ALL", "LC_CTYPE", "LANG"}) {
-        locale = Variable(environment, name);
-        if (!locale.empty()) {
-            break;
-        }
-    }
-    std::string lower(locale);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower.find("utf-8") != std::string::npos || lower.find("utf8") != std::string::npos;
-}
-
 std::vector<std::string> OurEnvironment() {
     std::vector<std::string> environment;
     for (char** entry = environ; *entry != nullptr; ++entry) {
@@ -147,7 +123,8 @@ pid_t StartProcess(const std::filesystem::path& program, const std::vector<std::
     if (out.fd() < 0 || err.fd() < 0 || !setup.Prepare(out.fd(), err.fd())) {
         return -1;
     }
-    const std::vector<std::string> environment = ToolEnvironment(OurEnvironment());
+    const std::vector<std::string> environment =
+        ToolEnvironment(OurEnvironment(), TakesUtf8CharacterType());
     pid_t pid = -1;
     if (posix_spawn(&pid, program.c_str(), setup.actions(), setup.attributes(),
                     Pointers(argv).data(), Pointers(environment).data()) != 0) {
@@ -156,14 +133,25 @@ pid_t StartProcess(const std::filesystem::path& program, const std::vector<std::
     return pid;
 }
 
-std::vector<std::string> ToolEnvironment(const std::vector<std::string>& environment) {
-    if (HasUtf8CharacterType(environment)) {
+std::vector<std::string> ToolEnvironment(const std::vector<std::string>& environment,
+                                         bool utf8CharacterType) {
+    if (utf8CharacterType) {
         return environment;
     }
     std::vector<std::string> utf8;
     std::copy_if(environment.begin(), environment.end(), std::back_inserter(utf8),
                  [](const std::string& entry) { return entry.rfind("LC_ALL=", 0) != 0; });
     utf8.emplace_back("LC_ALL=C.UTF-8");
+    return utf8;
+}
+
+bool TakesUtf8CharacterType() {
+    const locale_t locale = newlocale(LC_ALL_MASK, "", locale_t{});
+    if (locale == locale_t{}) {
+        return false;
+    }
+    const bool utf8 = std::string_view(nl_langinfo_l(CODESET, locale)) == "UTF-8";
+    freelocale(locale);
     return utf8;
 }
 

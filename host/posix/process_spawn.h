@@ -28,9 +28,16 @@ pid_t StartProcess(const std::filesystem::path& program, const std::vector<std::
                    OutputStreams streams);
 
 // `environment` ("NAME=value" entries) as a tool gets it. The tools read the program's UTF-8
-// arguments by their locale's character type (Java decodes them with it), so under a locale
-// that is not UTF-8 they get LC_ALL=C.UTF-8.
-std::vector<std::string> ToolEnvironment(const std::vector<std::string>& environment);
+// arguments by their locale's character type (Java decodes them with it), so where the locale
+// that the environment puts in force has no UTF-8 character type (`utf8CharacterType` false)
+// they get LC_ALL=C.UTF-8.
+std::vector<std::string> ToolEnvironment(const std::vector<std::string>& environment,
+                                         bool utf8CharacterType);
+
+// The character type that a tool takes from our environment with setlocale(LC_ALL, "") is
+// UTF-8. A locale that is named but not installed leaves it in the C locale, whose character
+// type is ASCII, whatever the name says.
+bool TakesUtf8CharacterType();
 
 // Collects the process once it ends, without anyone waiting for it.
 void ReapWhenEnded(pid_t pid);

@@ -50,14 +50,9 @@ bool DeleteOneFile(const Text& path) {
     return fs::remove(file, error);
 }
 
-bool IsLink(const Text& path) {
-    fs::path file = NativePath(path);
-    // With its trailing slash a link names the folder it leads to.
-    while (file.has_relative_path() && !file.has_filename()) {
-        file = file.parent_path();
-    }
+bool IsNativeLink(const fs::path& path) {
     struct stat status {};
-    return !file.empty() && lstat(file.c_str(), &status) == 0 && S_ISLNK(status.st_mode);
+    return lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode);
 }
 
 }  // namespace tarnwick

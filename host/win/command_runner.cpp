@@ -139,12 +139,12 @@ CommandResult CommandRunner::Run(const Text& commandLine, bool wait,
         }
         return WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
     };
-    if (wait_ != nullptr) {
-        wait_->Until(hasEnded);
-    } else {
-        while (!hasEnded()) {
-            WaitForSingleObject(process, kCheckMilliseconds);
-        }
+    if (wait_ != nullptr && !wait_->Until(hasEnded)) {
+        watch.End(process);  // the waiter stopped waiting
+        gaveUp = true;
+    }
+    while (!hasEnded()) {
+        WaitForSingleObject(process, kCheckMilliseconds);
     }
     watch.Drain();
     DWORD exitCode = 0;

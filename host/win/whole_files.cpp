@@ -82,17 +82,9 @@ bool DeleteOneFile(const Text& path) {
     return !native.empty() && DeleteFileW(native.c_str()) != 0;
 }
 
-bool IsLink(const Text& path) {
-    std::filesystem::path native = NativePath(path);
-    // With its trailing backslash a junction names the folder it leads to.
-    while (native.has_relative_path() && !native.has_filename()) {
-        native = native.parent_path();
-    }
-    if (native.empty()) {
-        return false;
-    }
+bool IsNativeLink(const std::filesystem::path& path) {
     // Symbolic links and junctions alike are reparse points.
-    const DWORD attributes = GetFileAttributesW(native.c_str());
+    const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES &&
            (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
 }

@@ -18,6 +18,7 @@ TEST(PushWiring, RadioButtonsNextAndTheLogViewsReturnReachTheirHandlers) {
     windows.SetLoopRunning();
     ui::PushWindow push(*windows.Find(WindowKind::Push));
     host.chooserPaths = {Text("C:\\music\\a.mp3"), Text("C:\\apps\\Foo.apk")};
+    host.commandResults["cmd /c adb install C:\\apps\\Foo.apk"] = {true, 0, "Success\r\n"};
 
     ui::testing::ClickMark(push.SD单选框);
     EXPECT_EQ(push.SD编辑框1.content(), "C:\\music\\a.mp3");

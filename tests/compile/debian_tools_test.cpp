@@ -84,12 +84,19 @@ TEST_F(DebianTools, FrameworkRebuildDecompileAndSignRunThroughTheWindow) {
     EXPECT_TRUE(fs::exists(user_ / "tiny decoded/apktool.yml"));
     EXPECT_FALSE(fs::exists(user_ / "tiny decoded/stale.txt"));
 
-    {
-        // Java reads its arguments by the locale: under one that is not UTF-8 the tools get one.
-        const ScopedEnvironment plainLocale{"LC_ALL", "C"};
-        EXPECT_EQ(RunTool(compile_.签名, user_ / "tiny.apk", user_ / "已签名.apk"), "");
+    // Java reads its arguments by the locale in force: where it is not UTF-8, plainly or as a
+    // UTF-8 name that is not installed, the tools get one.
+    for (const char* lang : {"C", "zz_ZZ.UTF-8"}) {
+        SCOPED_TRACE(lang);
+        fs::remove(user_ / "已签名.apk");
+        {
+            const ScopedEnvironment all{"LC_ALL", ""};
+            const ScopedEnvironment type{"LC_CTYPE", ""};
+            const ScopedEnvironment language{"LANG", lang};
+            EXPECT_EQ(RunTool(compile_.签名, user_ / "tiny.apk", user_ / "已签名.apk"), "");
+        }
+        EXPECT_EQ(Shell("apksigner verify", user_ / "已签名.apk"), 0);
     }
-    EXPECT_EQ(Shell("apksigner verify", user_ / "已签名.apk"), 0);
 
     user_.Write("not decoded/readme.txt", "text");
     EXPECT_NE(

@@ -105,7 +105,7 @@ TEST_F(CompileEndToEnd, EachOperationHandsItsToolTheFilesAndShowsWhatItPrinted) 
     }
 }
 
-TEST_F(CompileEndToEnd, ADecompileIntoAFolderApktoolDidNotMakeOrALinkRunsNothing) {
+TEST_F(CompileEndToEnd, ADecompileThatWouldEmptyTheUsersFilesRunsNothing) {
     // apktool d -f empties OUT before it reads the APK, following links inside it too.
     user_.Write("Music.apk", "not read");
     user_.Write("Music/song.mp3", "song");
@@ -115,21 +115,41 @@ TEST_F(CompileEndToEnd, ADecompileIntoAFolderApktoolDidNotMakeOrALinkRunsNothing
     user_.Write("chosen/Music/notes.txt", "notes");
     user_.Write("Linked.apk", "not read");
     user_.Write("earlier/apktool.yml", "version: 2.7.0\n");  // apktool's, but behind a link
+    user_.Write("Decoded.apk", "not read");
+    user_.Write("Decoded/apktool.yml", "version: 2.7.0\n");  // apktool's, with a link inside
+    user_.Write("Decoded/res/values/strings.xml", "<resources/>");
+    user_.Write("work/app/apktool.yml", "version: 2.7.0\n");
+    user_.Write("work/app/app.apk", "rebuilt into apktool's folder");
     const bool links = MakeLink(user_ / "elsewhere", user_ / "Music/more") &&
                        MakeLink(user_ / "real", user_ / "via") &&
-                       MakeLink(user_ / "earlier", user_ / "Linked");
+                       MakeLink(user_ / "earlier", user_ / "Linked") &&
+                       MakeLink(user_ / "elsewhere", user_ / "Decoded/res/more");
+#ifndef _WIN32
+    // Where Debian's apktool is there, it stands ready to do the harm if a form got through.
+    if (fs::exists("/usr/bin/apktool")) {
+        fs::remove(sandbox_.program / "apktool");
+        fs::create_symlink("/usr/bin/apktool", sandbox_.program / "apktool");
+    }
+#endif
     const auto before = UserFiles();
 
+    const std::string notApktools = R"(ShowMessage("输出目录已存在,且不是反编译生成的目录!\r\n\r\n)"
+                                    R"(请另选目录,或先将其移走!", 0, "警告!") -> 0)";
     const struct {
         const char* apk;
         const char* chosen;  // the folder chosen with the browser; null: the name beside the APK
         const char* out;
         bool throughLink;
+        std::string refusal;
     } cases[] = {
-        {"Music.apk", nullptr, "Music", false},
-        {"via/Music.apk", nullptr, "via/Music", true},
-        {"Music.apk", "chosen", "chosen/Music", false},
-        {"Linked.apk", nullptr, "Linked", true},
+        {"Music.apk", nullptr, "Music", false, notApktools},
+        {"via/Music.apk", nullptr, "via/Music", true, notApktools},
+        {"Music.apk", "chosen", "chosen/Music", false, notApktools},
+        {"Linked.apk", nullptr, "Linked", true, notApktools},
+        {"Decoded.apk", nullptr, "Decoded", true, notApktools},
+        {"work/app/app.apk", "work", "work/app", false,
+         R"(ShowMessage("要反编译的文件位于输出目录中!\r\n\r\n)"
+         R"(请另选目录,或先将文件移走!", 0, "警告!") -> 0)"},
     };
     ui::testing::ClickMark(compile_.编译模式);
     ui::testing::ClickMark(compile_.反编译);
@@ -144,8 +164,7 @@ TEST_F(CompileEndToEnd, ADecompileIntoAFolderApktoolDidNotMakeOrALinkRunsNothing
             compile_.图形按钮4.onClick();
         }
         ASSERT_EQ(compile_.资源4.content(), ProgramPath(user_ / c.out));
-        EXPECT_EQ(Refuse(), R"(ShowMessage("输出目录已存在,且不是反编译生成的目录!\r\n\r\n)"
-                            R"(请另选目录,或先将其移走!", 0, "警告!") -> 0)");
+        EXPECT_EQ(Refuse(), c.refusal);
         EXPECT_EQ(UserFiles(), before);
     }
     EXPECT_EQ(sandbox_.Record(), "");

@@ -176,10 +176,12 @@ RunCommand("cmd /c java -jar apktool.jar if \"C:\\my fw\\oppo.apk\" > log2.txt 2
      R"(ShowMessage("请选择APK文件!", 0, "") -> 0)"},
     {"反编译", "", "", "C:\\my apps\\a&b.apk", "D:\\apps\\a&b", R"(
 PathExists("D:\\apps\\a&b") -> false
+LiesInside("C:\\my apps\\a&b.apk", "D:\\apps\\a&b") -> false
 RunCommand("cmd /c apktool d -f \"C:\\my apps\\a&b.apk\" -o \"D:\\apps\\a&b\" > log.txt 2>&1", true, 1) -> exit 0
 (info window))"},
     {"反编译", "", "", "C:\\a.apk", "", R"(
 PathExists("") -> false
+LiesInside("C:\\a.apk", "") -> false
 RunCommand("cmd /c apktool d -f \"C:\\a.apk\" -o  > log.txt 2>&1", true, 1) -> exit 0
 (info window))"},
     {"反编译", "", "", "C:\\a\"b.apk", "C:\\Music", kRefused},
@@ -189,6 +191,21 @@ PathExists("C:\\Music") -> true
 IsLink("C:\\Music") -> false
 FileExists("C:\\Music\\apktool.yml") -> false
 ShowMessage("输出目录已存在,且不是反编译生成的目录!\r\n\r\n请另选目录,或先将其移走!", 0, "警告!") -> 0)"},
+    // apktool makes no links: one inside its folder is the user's, and would be followed.
+    {"反编译", "", "", "C:\\app.apk", "C:\\app", R"(
+PathExists("C:\\app") -> true
+IsLink("C:\\app") -> false
+FileExists("C:\\app\\apktool.yml") -> true
+HoldsLink("C:\\app") -> true
+ShowMessage("输出目录已存在,且不是反编译生成的目录!\r\n\r\n请另选目录,或先将其移走!", 0, "警告!") -> 0)"},
+    // An APK saved into apktool's folder would be emptied away with it.
+    {"反编译", "", "", "C:\\work\\app\\app.apk", "C:\\work\\app", R"(
+PathExists("C:\\work\\app") -> true
+IsLink("C:\\work\\app") -> false
+FileExists("C:\\work\\app\\apktool.yml") -> true
+HoldsLink("C:\\work\\app") -> false
+LiesInside("C:\\work\\app\\app.apk", "C:\\work\\app") -> true
+ShowMessage("要反编译的文件位于输出目录中!\r\n\r\n请另选目录,或先将文件移走!", 0, "警告!") -> 0)"},
     {"回编译", "", "", "C:\\src", "C:\\out", kNoOutputName},
     {"回编译", "", "", "C:\\my src", "C:\\new (1).apk", R"(
 RunCommand("cmd /c apktool b -f \"C:\\my src\" -o \"C:\\new (1).apk\" > log.txt 2>&1", true, 1) -> exit 0
@@ -207,8 +224,11 @@ ShowMessage("生成的文件不能与原文件相同!\r\n\r\n请设置其他文�
 };
 
 TEST_F(CompileHandlers, EachTaskChecksItsPathsThenRunsAndShowsTheOutput) {
-    host.folders = {"C:\\Music"};  // the user's own, not apktool's
-    host.files = {{"C:\\a.apk", "apk"}};
+    host.folders = {"C:\\Music", "C:\\app", "C:\\work\\app"};  // Music is the user's own
+    host.files = {{"C:\\a.apk", "apk"},
+                  {"C:\\app\\apktool.yml", "version"},
+                  {"C:\\work\\app\\apktool.yml", "version"}};
+    host.links = {"C:\\app\\res\\more"};
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.record);
         w.载入资源.setChecked(c.operation == std::string("frameworks"));

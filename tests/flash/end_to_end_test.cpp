@@ -99,29 +99,45 @@ TEST_F(FlashEndToEnd, AChosenImageWithBlanksAndAmpersandIsCopiedAndFlashed) {
     EXPECT_EQ(w.通用对话框1.fileName, "a&b 1.img");
 }
 
-TEST_F(FlashEndToEnd, AFastbootStillWaitingForAPhoneAfterTheLimitIsEndedAndTheFlashFails) {
+TEST_F(FlashEndToEnd, OnlyAFastbootStillWaitingForAPhoneIsEndedAndThatEndsTheOperation) {
+    const std::string flash =
+        "[adb]\nreboot\nbootloader\n"
+        "[fastboot]\nflash\nrecovery\nrecovery.img\n<<FIND5 IMAGE>>\n";
     struct Case {
-        const char* fastboot;  // what it does after it said it waits
-        std::chrono::milliseconds limit;
+        const char* what;
+        std::vector<std::string> fastboot;  // what it does after it said it waits
+        std::string record;
         const char* logEnd;
     };
     const Case cases[] = {
-        {"hang", std::chrono::milliseconds(0),
+        // No boot question and no other fastboot: they would wait for the same absent phone.
+        {"no phone turns up",
+         {"hang"},
+         flash,
          "命令执行失败(返回值258): cmd /c fastboot flash recovery recovery.img\r\n操作失败!\r\n"},
-        {"exit=0", kDeviceWaitLimit, "操作已完成...\r\n"},  // the phone came in time
+        {"the phone turns up late and the flash works past the limit",
+         {"work=0.2", "out=Sending 'recovery'", "work=1.5"},
+         flash + "[fastboot]\nboot\nrecovery.img\n<<FIND5 IMAGE>>\n",
+         "操作已完成...\r\n"},
     };
+    real_.deviceWaitLimit = std::chrono::seconds(1);
+    program_.Write("recovery/find5_twrp_recovery.img", "FIND5 IMAGE");
+    SelectFamily(w.REC单选框);
+    SelectRecoveryOption(w.刷入集成REC);
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.fastboot);
-        program_.Write("recovery/find5_twrp_recovery.img", "FIND5 IMAGE");
-        sandbox_.WriteTool("fastboot", {"err=< waiting for any device >", c.fastboot});
-        real_.deviceWaitLimit = c.limit;
+        SCOPED_TRACE(c.what);
+        std::vector<std::string> acts = {"err=< waiting for any device >"};
+        acts.insert(acts.end(), c.fastboot.begin(), c.fastboot.end());
+        sandbox_.WriteTool("fastboot", acts);
+        fs::remove(records_ / "record.txt");
         real_.messageResults = {0, 0};
-        SelectFamily(w.REC单选框);
-        SelectRecoveryOption(w.刷入集成REC);
 
         RunSelectedOperation(w, real_);
 
-        EXPECT_TRUE(w.显示窗.content().bytes().ends_with(Text(c.logEnd).bytes()));
+        EXPECT_EQ(Record(), c.record);
+        EXPECT_TRUE(w.显示窗.content().bytes().ends_with(Text(c.logEnd).bytes()))
+            << w.显示窗.content();
+        EXPECT_EQ(real_.messageResults.empty(), c.record != flash);  // the boot question
         EXPECT_FALSE(fs::exists(program_ / "recovery.img"));
     }
 }

@@ -3,6 +3,7 @@
 // a fresh program folder with fake tools (fake_tools.h) and states the files before, the
 // command line, the files after, the result and what the tools received.
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 
 #include "host/command_runner.h"
 #include "host/paths.h"
+#include "tests/support/bounded_wait.h"
 #include "tests/support/fake_tools.h"
 #include "tests/support/wine.h"
 
@@ -44,6 +46,10 @@ struct Case {
 };
 
 const std::string kOneCopied = "        1 file(s) copied.\r\n";
+
+// How long a tool that waits for a device is given here; the tools that work longer than this
+// work 1.5 s.
+constexpr std::chrono::milliseconds kDeviceWaitLimitHere{1000};
 
 const Case kCases[] = {
     // A program is looked up in the program folder first, then on PATH.
@@ -124,14 +130,31 @@ const Case kCases[] = {
       {true, 0},
       "[adb]\nout=o\nerr=e\nexit=1\n[adb]\nout=kept\n",
       "o\ne\n"}},
-    // A tool that waits for a device past the limit (none, here) is ended and nothing after it
-    // runs.
+    // A tool still waiting for a device after the limit is ended and nothing after it runs.
+    // Once it prints on, the phone is there: it works to its end however long. Another waiting
+    // line starts a fresh limit.
     {{},
      "cmd /c fastboot \"err=< waiting for any device >\" hang & adb after",
      {{},
       {true, kGaveUpWaitingExitCode},
       "[fastboot]\nerr=< waiting for any device >\nhang\n",
       "< waiting for any device >\n"}},
+    {{},
+     "cmd /c fastboot \"err=< waiting for any device >\" work=0.2 \"out=Sending 'recovery'\" "
+     "work=1.5",
+     {{},
+      {true, 0},
+      "[fastboot]\nerr=< waiting for any device >\nwork=0.2\nout=Sending 'recovery'\nwork=1.5\n",
+      "< waiting for any device >\nSending 'recovery'\n"}},
+    {{},
+     "cmd /c fastboot \"err=< waiting for any device >\" out=OKAY work=1.5 exit=1 & fastboot "
+     "\"err=< waiting for any device >\" hang",
+     {{},
+      {true, kGaveUpWaitingExitCode},
+      "[fastboot]\nerr=< waiting for any device >\nout=OKAY\nwork=1.5\nexit=1\n"
+      "[fastboot]\nerr=< waiting for any device >\nhang\n",
+      "< waiting for any device >\nOKAY\n< waiting for any device >\n"}},
+    {{}, "cmd /c adb work=1.5", {{}, {true, 0}, "[adb]\nwork=1.5\n"}},
     {{},  // stderr goes where stdout went before: not into the file
      "cmd /c adb out=o err=e 2>&1 1>out.txt",
      {{{"out.txt", "o\n"}}, {true, 0}, "[adb]\nout=o\nerr=e\n", "e\n"}},
@@ -258,9 +281,9 @@ TEST_F(CommandLineTable, EachLineLeavesItsFilesResultAndToolArguments) {
         const CurrentDirectory inProgramFolder(program.path());
 
         const Outcome& expected = c.expected;
-        const CommandResult result =
-            CommandRunner(program.path(), nullptr, std::chrono::milliseconds(0))
-                .Run(LineOf(c, program.path()), true, 1);
+        testing::BoundedWait wait(c.line, std::chrono::seconds(10));
+        const CommandResult result = CommandRunner(program.path(), &wait, kDeviceWaitLimitHere)
+                                         .Run(LineOf(c, program.path()), true, 1);
         EXPECT_EQ(CommandResult(result.started, result.exitCode), expected.result);
         if (expected.printed != nullptr) {
             EXPECT_EQ(result.output, Encoded(expected.printed));

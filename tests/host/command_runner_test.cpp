@@ -8,13 +8,13 @@
 
 #include <cstdlib>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "host/encoding.h"
 #include "host/posix/process_spawn.h"
+#include "tests/support/bounded_wait.h"
 #include "tests/support/fake_tools.h"
 
 namespace tarnwick {
@@ -58,7 +58,8 @@ protected:
     ScopedEnvironment recordVariable_{testing::kFakeRecordVariable,
                                       (record_ / "record.txt").string()};
     CurrentDirectory current_{program_.path()};
-    CommandRunner runner_{program_.path()};
+    testing::BoundedWait wait_;
+    CommandRunner runner_{program_.path(), &wait_};
 };
 
 // The lines that both interpreters share are in command_line_table_test.cpp; these are the
@@ -158,22 +159,11 @@ TEST_F(CommandRunnerTest, ChildrenGetAnEmptyInputAndNoOtherDescriptorOfOurs) {
                                "fd=closed", "stdin=empty"}));
 }
 
-class CountingWait : public ProcessWait {
-public:
-    void Until(const std::function<bool()>& hasEnded) override {
-        ++calls;
-        while (!hasEnded()) {
-            std::this_thread::yield();
-        }
-    }
-    int calls = 0;
-};
-
 TEST_F(CommandRunnerTest, WaitsForTheToolToEndNotForItsOutputToClose) {
     // Like "adb start-server": the tool leaves a child behind that holds its output.
     const fs::path fifo = record_ / "release";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    CountingWait wait;
+    testing::BoundedWait wait;
     CommandRunner runner(program_.path(), &wait);
     const std::string line = "cmd /c adb kill-server&adb daemon=" + fifo.string() + " > log.txt";
     EXPECT_EQ(runner.Run(line.c_str(), true, 1), (CommandResult{true, 0}));
@@ -189,23 +179,33 @@ TEST_F(CommandRunnerTest, WithoutWaitReturnsOnceStarted) {
     close(open(fifo.c_str(), O_WRONLY));  // returns once the tool is waiting on it
 }
 
-TEST(ToolEnvironmentTest, ToolsGetAUtf8CharacterTypeWhenOursIsNot) {
-    struct Case {
-        std::vector<std::string> ours;
-        std::vector<std::string> tools;
+TEST(ToolEnvironmentTest, ToolsGetAUtf8CharacterTypeWhereTheLocaleInForceHasNone) {
+    // The locale that our variables put in force, as the C library finds it installed.
+    const struct {
+        const char* all;
+        const char* type;
+        const char* lang;
+        bool utf8;
+    } cases[] = {
+        {"", "", "C.UTF-8", true},
+        {"C.UTF-8", "", "C", true},
+        {"C", "", "C.UTF-8", false},
+        {"POSIX", "", "", false},
+        {"", "C", "C.UTF-8", false},
+        {"", "", "zz_ZZ.UTF-8", false},  // named UTF-8, not installed
+        {"", "C.UTF-8", "zz_ZZ.UTF-8", false},
     };
-    const Case cases[] = {
-        {{"LANG=C", "PATH=/bin"}, {"LANG=C", "PATH=/bin", "LC_ALL=C.UTF-8"}},
-        {{}, {"LC_ALL=C.UTF-8"}},
-        {{"LC_ALL=POSIX", "LANG=en_US.UTF-8"}, {"LANG=en_US.UTF-8", "LC_ALL=C.UTF-8"}},
-        {{"LC_ALL=", "LC_CTYPE=zh_CN.GB18030", "LANG=zh_CN.UTF-8"},
-         {"LC_CTYPE=zh_CN.GB18030", "LANG=zh_CN.UTF-8", "LC_ALL=C.UTF-8"}},
-        {{"LANG=zh_CN.utf8"}, {"LANG=zh_CN.utf8"}},
-        {{"LC_CTYPE=C.UTF-8", "LANG=C"}, {"LC_CTYPE=C.UTF-8", "LANG=C"}},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(posix::ToolEnvironment(c.ours), c.tools);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.all << " " << c.type << " " << c.lang);
+        const ScopedEnvironment all{"LC_ALL", c.all};
+        const ScopedEnvironment type{"LC_CTYPE", c.type};
+        const ScopedEnvironment lang{"LANG", c.lang};
+        EXPECT_EQ(posix::TakesUtf8CharacterType(), c.utf8);
     }
+    using Environment = std::vector<std::string>;
+    EXPECT_EQ(posix::ToolEnvironment({"LC_ALL=POSIX", "LANG=zz_ZZ.UTF-8", "PATH=/bin"}, false),
+              (Environment{"LANG=zz_ZZ.UTF-8", "PATH=/bin", "LC_ALL=C.UTF-8"}));
+    EXPECT_EQ(posix::ToolEnvironment({"LANG=C.UTF-8"}, true), (Environment{"LANG=C.UTF-8"}));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "host/command_runner.h"
 #include "host/files.h"
 #include "host/web_address.h"
+#include "tests/support/bounded_wait.h"
 #include "tests/support/fake_tools.h"
 
 namespace tarnwick {
@@ -19,17 +20,6 @@ namespace {
 using testing::CurrentDirectory;
 using testing::ScopedEnvironment;
 using testing::TempFolder;
-
-class CountingWait : public ProcessWait {
-public:
-    void Until(const std::function<bool()>& hasEnded) override {
-        ++calls;
-        while (!hasEnded()) {
-            Sleep(0);
-        }
-    }
-    int calls = 0;
-};
 
 TEST(WindowsRunner, HandsTheWindowModesShowStateToTheProgram) {
     TempFolder program;
@@ -50,7 +40,7 @@ TEST(WindowsRunner, HandsTheWindowModesShowStateToTheProgram) {
                  {5, SW_SHOWNOACTIVATE},
                  {6, SW_MINIMIZE},
                  {9, SW_MINIMIZE}};
-    CountingWait wait;
+    testing::BoundedWait wait;
     for (const auto& c : cases) {
         std::filesystem::remove(record / "record.txt");
         EXPECT_EQ(CommandRunner(program.path(), &wait).Run("adb show", true, c.mode),

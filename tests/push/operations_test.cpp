@@ -15,6 +15,7 @@ class Operations : public PushWindowTest {};
 TEST_F(Operations, TheApkInstallRunsAdbInstallOnTheChosenFile) {
     Select(w.APK单选框);
     host.chooserPaths = {Text("C:\\apps\\Foo.apk")};
+    host.commandResults["cmd /c adb install C:\\apps\\Foo.apk"] = {true, 0, "Success\r\n"};
     InstallApk(w, host);
     EXPECT_EQ(host.calls(), Lines(R"(
 ChooseFile(0, "APK程序(*.apk)|*.apk", "") -> "C:\\apps\\Foo.apk"
@@ -111,16 +112,20 @@ TEST_F(Operations, PathsAreQuotedWhereNeededAndAFailedCommandEndsInFailure) {
     };
     const Text done = "操作已经完成...";
     const Text failed = "命令执行失败(返回值3): ";
-    // Old phones report a failed install only in adb's output, with exit code 0.
-    const Text alreadyThere = "Failure [INSTALL_FAILED_ALREADY_EXISTS]";
+    const Text success = "Performing Push Install\r\nSuccess\r\n";
     const Case cases[] = {
         // "apk" anywhere in the path counts.
-        {w.APK单选框, "C:\\apks\\a.txt", "", "cmd /c adb install C:\\apks\\a.txt", {true, 0}, done},
+        {w.APK单选框,
+         "C:\\apks\\a.txt",
+         "",
+         "cmd /c adb install C:\\apks\\a.txt",
+         {true, 0, success},
+         done},
         {w.APK单选框,
          "C:\\My Apps\\a(1).apk",
          "",
          "cmd /c adb install \"C:\\My Apps\\a(1).apk\"",
-         {true, 0, "Performing Push Install\r\nSuccess\r\n"},
+         {true, 0, success},
          done},
         {w.APK单选框,
          "C:\\apk\\a.apk",
@@ -128,19 +133,6 @@ TEST_F(Operations, PathsAreQuotedWhereNeededAndAFailedCommandEndsInFailure) {
          "cmd /c adb install C:\\apk\\a.apk",
          {true, 3},
          failed + "cmd /c adb install C:\\apk\\a.apk\r\n操作失败!"},
-        {w.APK单选框,
-         "C:\\apk\\a.apk",
-         "",
-         "cmd /c adb install C:\\apk\\a.apk",
-         {true, 0, "Performing Push Install\r\n" + alreadyThere + "\r\n"},
-         "命令执行失败(返回值0): cmd /c adb install C:\\apk\\a.apk\r\n" + alreadyThere +
-             "\r\n操作失败!"},
-        {w.APK单选框,
-         "C:\\apk\\a.apk",
-         "",
-         "cmd /c adb install C:\\apk\\a.apk",
-         {true, 1, "adb: failed to install C:\\apk\\a.apk: " + alreadyThere + "\n"},
-         "命令执行失败(返回值1): cmd /c adb install C:\\apk\\a.apk\r\n操作失败!"},
         {w.SD单选框,
          "C:\\My Music\\b.mp3",
          "/sdcard/My Music/",
@@ -167,6 +159,44 @@ TEST_F(Operations, PathsAreQuotedWhereNeededAndAFailedCommandEndsInFailure) {
         const std::string run = "RunCommand(" + ::tarnwick::testing::Quoted(c.commandLine) +
                                 ", true, 1) -> exit " + std::to_string(c.result.exitCode);
         EXPECT_NE(std::ranges::find(host.calls(), run), host.calls().end());
+    }
+}
+
+TEST_F(Operations, AnInstallHasSucceededOnlyWhenAdbSaidSoElseItsReasonIsLogged) {
+    const Text install = "cmd /c adb install C:\\apk\\a.apk";
+    const Text failedWith0 = "命令执行失败(返回值0): " + install + "\r\n";
+    const Text failedWith1 = "命令执行失败(返回值1): " + install + "\r\n";
+    const Text exists = "Failure [INSTALL_FAILED_ALREADY_EXISTS]";
+    const Text notRunning = "Error: Could not access the Package Manager.  Is the system running?";
+    const Text adbFailed = "adb: failed to install C:\\apk\\a.apk: " + exists;
+    const struct {
+        CommandResult result;
+        Text logEnd;  // after "等待手机连接...\r\n"
+    } cases[] = {
+        {{true, 0, "Performing Push Install\r\n  Success \r\r\n"}, "操作已经完成..."},
+        {{true, 0, "Success\n"}, "操作已经完成..."},
+        {{true, 1, "Success\r\n"}, failedWith1 + "Success\r\n操作失败!"},
+        {{true, 0, "Performing Push Install\r\n" + exists + "\r\n"},
+         failedWith0 + exists + "\r\n操作失败!"},
+        {{true, 0, "\tpkg: /data/local/tmp/a.apk\r\n  " + exists + "\r\n"},
+         failedWith0 + "  " + exists + "\r\n操作失败!"},
+        {{true, 0, notRunning + "\r\n"}, failedWith0 + notRunning + "\r\n操作失败!"},
+        {{true, 1, "Performing Push Install\n" + adbFailed + "\n"},
+         failedWith1 + adbFailed + "\r\n操作失败!"},
+        {{true, 0, ""}, failedWith0 + "操作失败!"},
+        {{true, 0, "Performing Push Install\r\r\n" + exists + "\r\r\n"},
+         failedWith0 + exists + "\r\n操作失败!"},
+        {{true, 1, "Performing Push Install\r\n安装出错\r\n \r\n"},
+         failedWith1 + "安装出错\r\n操作失败!"},
+        {{false, 0}, "命令无法执行: " + install + "\r\n操作失败!"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.result.output.bytes());
+        Select(w.APK单选框);
+        host.chooserPaths = {Text("C:\\apk\\a.apk")};
+        host.commandResults[install] = c.result;
+        RunSelectedPush(w, host);
+        EXPECT_TRUE(LogEndsWith("等待手机连接...\r\n" + c.logEnd)) << w.信息显示窗.content();
     }
 }
 

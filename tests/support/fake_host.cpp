@@ -1,5 +1,7 @@
 #include "tests/support/fake_host.h"
 
+#include <algorithm>
+
 #include "host/encoding.h"
 
 namespace tarnwick::testing {
@@ -141,6 +143,27 @@ bool FakeHost::IsLink(const Text& path) {
     const bool link = links.contains(path);
     calls_.push_back("IsLink(" + Quoted(path) + ") -> " + Flag(link));
     return link;
+}
+
+bool FakeHost::HoldsLink(const Text& folder) {
+    const std::string inside = folder.bytes() + "\\";
+    const bool holds = std::ranges::any_of(
+        links, [&](const Text& link) { return link.bytes().starts_with(inside); });
+    calls_.push_back("HoldsLink(" + Quoted(folder) + ") -> " + Flag(holds));
+    return holds;
+}
+
+bool FakeHost::LiesInside(const Text& path, const Text& folder) {
+    const std::string& bytes = path.bytes();
+    bool inside = false;
+    for (std::size_t at = bytes.rfind('\\'); at != std::string::npos && at > 0 && !inside;
+         at = bytes.rfind('\\', at - 1)) {
+        const Text holder = Text::FromBytes(bytes.substr(0, at));
+        inside = holder == folder || sameFiles.contains({holder, folder}) ||
+                 sameFiles.contains({folder, holder});
+    }
+    calls_.push_back("LiesInside(" + Quoted(path) + ", " + Quoted(folder) + ") -> " + Flag(inside));
+    return inside;
 }
 
 bool FakeHost::OpenChooser(FileChooser& chooser) {

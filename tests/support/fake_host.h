@@ -44,7 +44,8 @@ public:
     //   ReadFile("command.txt") -> "boot-recovery\n"     DeleteFile("recovery.img") -> false
     //   FileExists("recovery.img") -> true   PathExists("recovery.img") -> false
     //   SameFile("C:\\img\\twrp.img", "C:\\Tarnwick\\recovery.img") -> false
-    //   IsLink("C:\\Music") -> false
+    //   IsLink("C:\\Music") -> false   HoldsLink("C:\\Music") -> false
+    //   LiesInside("C:\\Music\\a.apk", "C:\\Music") -> true
     //   ProgramDirectory() -> "C:\\Tarnwick"   ChooseFolder("选择目录") -> ""   ShellOpen(4,
     //   "c:\\")
     const std::vector<std::string>& calls() const { return calls_; }
@@ -64,6 +65,8 @@ public:
     bool PathExists(const Text& path) override;
     bool SameFile(const Text& one, const Text& other) override;
     bool IsLink(const Text& path) override;
+    bool HoldsLink(const Text& folder) override;
+    bool LiesInside(const Text& path, const Text& folder) override;
     Text ChooseFolder(const Text& instruction,
                       std::optional<bool> includeFiles = std::nullopt) override;
     void ShellOpen(int verb, const Text& target, std::optional<Text> parameters = std::nullopt,

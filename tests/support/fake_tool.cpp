@@ -105,6 +105,8 @@ int wmain(int argc, wchar_t** argv) {
             WriteLine(STD_ERROR_HANDLE, act.substr(4));
         } else if (act == "hang") {
             Sleep(INFINITE);
+        } else if (act.starts_with("work=")) {
+            Sleep(static_cast<DWORD>(std::atof(act.c_str() + 5) * 1000));
         } else if (act == "show") {
             STARTUPINFOW startup{};
             GetStartupInfoW(&startup);

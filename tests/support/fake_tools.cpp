@@ -73,6 +73,7 @@ void InstallFakeTool(const TempFolder& folder, std::string_view name, std::strin
         "    out=*) printf '%s\\n' \"${1#out=}\" ;;\n"
         "    err=*) printf '%s\\n' \"${1#err=}\" >&2 ;;\n"
         "    hang) sleep infinity ;;\n"
+        "    work=*) sleep \"${1#work=}\" ;;\n"
         "    bad) printf '\\377\\n' ;;\n"
         "    signal=*) kill -\"${1#signal=}\" $$ ;;\n"
         "    probe=*) if [ -e \"/dev/fd/${1#probe=}\" ]; then echo fd=open; "

@@ -4,9 +4,9 @@
 // environment variable TARNWICK_FAKE_RECORD names "[label]", then each argument on its own line
 // in UTF-8, followed by "<<content>>" when it names a file. Then it acts on each of its
 // arguments and on each of the acts given when it was installed, in that order:
-//   exit=N (exit code), out=TEXT (a line on stdout), err=TEXT (a line on stderr), hang (waits
-//   for ever; on POSIX in a child process of its own). TEXT is written in the system's
-//   encoding: UTF-8 on POSIX, the ANSI code page on Windows.
+//   exit=N (exit code), out=TEXT (a line on stdout), err=TEXT (a line on stderr), work=SECONDS
+//   (busy that long, "0.5"), hang (waits for ever; on POSIX in a child process of its own).
+//   TEXT is written in the system's encoding: UTF-8 on POSIX, the ANSI code page on Windows.
 // Only on POSIX: bad (a byte that is no UTF-8, 0xFF, on stdout), signal=NAME, probe=FD (records
 // whether FD is open and whether stdin is empty), daemon=FIFO (leaves a child behind that holds
 // its output until FIFO is written), block=FIFO (waits for FIFO). Only on Windows: show

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "host/command_runner.h"
+#include "host/encoding.h"
 #include "host/files.h"
 #include "host/paths.h"
 
@@ -13,7 +14,8 @@ RealCommandsHost::RealCommandsHost(std::filesystem::path programFolder)
 
 CommandResult RealCommandsHost::RunCommand(const Text& commandLine, bool wait,
                                            std::optional<int> windowMode) {
-    return CommandRunner(programFolder_, nullptr, deviceWaitLimit)
+    wait_.For(Utf8FromText(commandLine));
+    return CommandRunner(programFolder_, &wait_, deviceWaitLimit)
         .Run(commandLine, wait, windowMode);
 }
 
@@ -47,6 +49,14 @@ bool RealCommandsHost::SameFile(const Text& one, const Text& other) {
 
 bool RealCommandsHost::IsLink(const Text& path) {
     return tarnwick::IsLink(path);
+}
+
+bool RealCommandsHost::HoldsLink(const Text& folder) {
+    return tarnwick::HoldsLink(folder);
+}
+
+bool RealCommandsHost::LiesInside(const Text& path, const Text& folder) {
+    return tarnwick::LiesInside(path, folder);
 }
 
 }  // namespace tarnwick::testing
