@@ -2,7 +2,8 @@
 # Clicks the Windows program through two flows under Wine as a user would, on the X screen of
 # DISPLAY (xvfb-run), in a copy of its program folder with the fake tools as adb.exe and
 # fastboot.exe: a reboot into the recovery (flash mode) and an APK install (push mode). Checks
-# what the fake adb received and saves a picture of each flow's window:
+# what the fake adb received, and that it ran without a console window (the program, of the GUI
+# subsystem, has no console to pass on), and saves a picture of each flow's window:
 #   wine-clicked-flows.sh WINE-RUN WINE PREFIX STAGE FAKE-TOOL PICTURES
 set -eu
 [ $# -eq 6 ]
@@ -11,7 +12,8 @@ work="$(mktemp -d)"
 cp -r "$stage" "$work/program"
 cp "$fake" "$work/program/adb.exe"
 cp "$fake" "$work/program/fastboot.exe"
-printf 'out=Success\n' > "$work/program/adb.acts"  # an install that the phone took
+# An install that the phone took; and whether a hidden tool got a console window.
+printf 'out=Success\nconsole\n' > "$work/program/adb.acts"
 printf APK > "$work/Foo.apk"
 windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
 record="$work/record.txt"
@@ -69,10 +71,10 @@ click 27 118   # 重启到Recovery
 click 199 400  # 刷机模式下一步
 retry find_dialog  # 确认重启到Recovery?
 xdotool windowfocus --sync "$dialog" key Return
-retry recorded recovery  # its last argument
+retry recorded console=  # its last line
 mkdir -p "$pictures"
 picture "$pictures/flash-wine.png"
-expected="$(printf '[adb]\nreboot\nrecovery')"
+expected="$(printf '[adb]\nreboot\nrecovery\nconsole=none')"
 [ "$(cat "$record")" = "$expected" ] || { echo "flash: adb got: $(cat "$record")" >&2; exit 1; }
 
 flow=push
@@ -91,8 +93,8 @@ eval "$(xdotool getwindowgeometry --shell "$dialog")"
 xdotool mousemove "$((X + WIDTH / 2))" "$((Y + HEIGHT / 2))"  # keys go where the pointer is
 xdotool type "$(windows_path "$work/Foo.apk")"
 xdotool key Return
-retry recorded '<<APK>>'  # the end of its record
+retry recorded console=  # the end of its record
 retry new_window none  # the push window's place again
 picture "$pictures/push-wine.png"
-expected="$(printf '[adb]\ninstall\n%s\n<<APK>>' "$(windows_path "$work/Foo.apk")")"
+expected="$(printf '[adb]\ninstall\n%s\n<<APK>>\nconsole=none' "$(windows_path "$work/Foo.apk")")"
 [ "$(cat "$record")" = "$expected" ] || { echo "push: adb got: $(cat "$record")" >&2; exit 1; }

@@ -47,8 +47,10 @@ Text QuotedCommandLinePath(const Text& path) {
 }
 
 bool CanPassOnCommandLine(const Text& path) {
-    return !AnyOneByteCharacter(path, [](unsigned char byte) {
-        return byte == '"' || byte == '%' || IsControlCharacter(byte);
+    constexpr std::string_view kUnsafe = "\"%?*";
+    return !AnyOneByteCharacter(path, [&](unsigned char byte) {
+        return IsControlCharacter(byte) ||
+               kUnsafe.find(static_cast<char>(byte)) != std::string_view::npos;
     });
 }
 

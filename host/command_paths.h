@@ -1,8 +1,9 @@
 #pragma once
 // Paths inside command lines. The interpreter splits words at blanks and treats & | < > ^ ( )
 // , ; = as its own, and its copy joins files at +, so a path holding any of them goes in double
-// quotes; a path holding a double quote, a % or a control character cannot be passed safely at
-// all.
+// quotes; a path holding a double quote, a %, a ? or * or a control character cannot be passed
+// safely at all. A Windows name holds neither ? nor *: in a path they only ever stand for a
+// character that the program's code page could not hold, and cmd would take them for wildcards.
 
 #include "host/text.h"
 
@@ -17,7 +18,7 @@ Text CommandLinePath(const Text& path);
 // as a literal quote ("C:\my apps\" would swallow the rest of the line).
 Text QuotedCommandLinePath(const Text& path);
 
-// False when the path holds a double quote, a % or a control character.
+// False when the path holds a double quote, a %, a ?, a * or a control character.
 bool CanPassOnCommandLine(const Text& path);
 
 // A name that goes unquoted into a batch-file line and into an "adb shell" line, which the

@@ -20,8 +20,8 @@ bool CheckPathHolds(Host& host, const Text& path, const Text& extension, const T
 bool CheckChosenPath(Host& host, const Text& path, const Text& extension,
                      const Text& wrongExtensionMessage);
 
-// Every path can be put into a command line: none holds a double quote, a % or a control
-// character.
+// Every path can be put into a command line (CanPassOnCommandLine): none holds a double quote,
+// a %, a ? or * (a character lost to the code page) or a control character.
 bool CheckCommandLinePaths(Host& host, std::initializer_list<Text> paths);
 
 // A folder box of the phone side (SD编辑框, SYS编辑框) names a folder from the phone's root: not

@@ -57,7 +57,7 @@ const HostileName kNames[] = {
     {"trailing blank ", ShellRefuses},
     {"trailing.dot.", Passes},
     {"a&b", ShellRefuses},
-    {"x & del *", ShellRefuses},
+    {"x & del *", EveryoneRefuses},
     {"a&&b||c", ShellRefuses},
     {"a|b", ShellRefuses},
     {"a<b", ShellRefuses},
@@ -75,7 +75,7 @@ const HostileName kNames[] = {
     {"it's", ShellRefuses},
     {"$HOME", ShellRefuses},
     {"`id`", ShellRefuses},
-    {"a*b?", ShellRefuses},
+    {"a*b?", EveryoneRefuses},  // wildcards for cmd
     {"[x]", ShellRefuses},
     {"@echo", Passes},
     {"-rf", Passes},
@@ -112,14 +112,13 @@ fs::path AsPath(const std::string& utf8) {
 #ifdef _WIN32
 // Whether Windows can hold a file of the name in a folder of the name: it refuses < > : " / \ |
 // ? * and control characters, drops blanks and dots at the end, and its cmd.exe reaches no path
-// of 260 characters or more; and the program's code page 936 cannot hold every character.
+// of 260 characters or more.
 bool WindowsCanHold(const std::string& name, const fs::path& folder) {
     return name.find_first_of("<>:\"/\\|?*") == std::string::npos &&
            std::none_of(name.begin(), name.end(),
                         [](char c) { return static_cast<unsigned char>(c) < 0x20; }) &&
            !name.ends_with(' ') && !name.ends_with('.') &&
-           (folder / AsPath(name) / AsPath(name + ".apk")).wstring().size() < 260 &&
-           Utf8FromText(Text(name.c_str())) == name;
+           (folder / AsPath(name) / AsPath(name + ".apk")).wstring().size() < 260;
 }
 #endif
 
@@ -334,9 +333,14 @@ TEST_F(HostileNames, EachToolReceivesTheFileAsOneArgumentOrTheOperationRefusesIt
     };
 
     for (const HostileName& hostile : kNames) {
+        Fate fate = hostile.fate;
 #ifdef _WIN32
         if (!WindowsCanHold(hostile.name, sandbox_.user.path())) {
             continue;
+        }
+        // Code page 936 cannot hold every character: one it lacks would reach cmd as a ?.
+        if (Utf8FromText(Text(hostile.name.c_str())) != hostile.name) {
+            fate = EveryoneRefuses;
         }
 #endif
         const UserFiles files{sandbox_.user / hostile.name};
@@ -353,8 +357,8 @@ TEST_F(HostileNames, EachToolReceivesTheFileAsOneArgumentOrTheOperationRefusesIt
 
             operation.run(files);
 
-            const bool refused = hostile.fate == EveryoneRefuses ||
-                                 (hostile.fate == ShellRefuses && operation.phoneShell);
+            const bool refused =
+                fate == EveryoneRefuses || (fate == ShellRefuses && operation.phoneShell);
             const std::string record = sandbox_.Record();
             if (refused) {
                 EXPECT_EQ(record, "");

@@ -2,8 +2,8 @@
 // apart from the line, no quoting added. Windows itself finds the program, in the executable's
 // folder and the current directory (the program folder) first and then on PATH, so the runner
 // needs no lookup of its own. A waited command prints into a pipe that is read while it runs,
-// and it runs in a job, so that a tool that waits too long for a device is ended with whatever
-// it started.
+// and it runs in a job (or, where none can take it, is followed by its process tree), so that a
+// tool that waits too long for a device is ended with whatever it started.
 
 #include "host/win/windows_api.h"
 
@@ -15,6 +15,7 @@
 #include "host/device_wait.h"
 #include "host/encoding.h"
 #include "host/win/process_start.h"
+#include "host/win/process_tree.h"
 
 namespace tarnwick {
 
@@ -66,10 +67,14 @@ public:
         }
     }
 
-    // Ends the process and everything it started.
-    void End(HANDLE process) const {
-        TerminateJobObject(job_.get(), kGaveUpWaitingExitCode);
-        TerminateProcess(process, kGaveUpWaitingExitCode);  // should it have stayed outside
+    // Ends the process and everything it started: by its job, or where the job could not take
+    // it, by its process tree.
+    void End(const StartedProcess& started) const {
+        if (started.inJob) {
+            TerminateJobObject(job_.get(), kGaveUpWaitingExitCode);
+        } else {
+            EndProcessTree(started.process.get(), kGaveUpWaitingExitCode);
+        }
     }
 
 private:
@@ -134,13 +139,13 @@ CommandResult CommandRunner::Run(const Text& commandLine, bool wait,
     const auto hasEnded = [&] {
         watch.Drain();
         if (!gaveUp && deviceWait.TooLong(watch.printed())) {
-            watch.End(process);
+            watch.End(*started);
             gaveUp = true;
         }
         return WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
     };
     if (wait_ != nullptr && !wait_->Until(hasEnded)) {
-        watch.End(process);  // the waiter stopped waiting
+        watch.End(*started);  // the waiter stopped waiting
         gaveUp = true;
     }
     while (!hasEnded()) {

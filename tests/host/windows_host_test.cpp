@@ -1,16 +1,20 @@
-// What only the Windows side does: the show state handed to a started program, the sharing
-// modes of the whole-file operations, and the registry look-up behind the hyperlinks.
+// What only the Windows side does: the show state, the handles and the job or process tree of a
+// started program, the sharing modes of the whole-file operations, and the registry look-up
+// behind the hyperlinks.
 #include "host/win/windows_api.h"
 
-#include <functional>
+#include <chrono>
 #include <optional>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "host/command_runner.h"
 #include "host/files.h"
 #include "host/web_address.h"
+#include "host/win/process_start.h"
 #include "tests/support/bounded_wait.h"
 #include "tests/support/fake_tools.h"
 
@@ -50,6 +54,70 @@ TEST(WindowsRunner, HandsTheWindowModesShowStateToTheProgram) {
             << c.mode.value_or(-1);
     }
     EXPECT_EQ(wait.calls, std::size(cases));
+}
+
+TEST(WindowsRunner, AToolInheritsOnlyItsInputAndOutput) {
+    TempFolder program;
+    TempFolder record;
+    testing::InstallFakeTool(program, "adb", "adb");
+    const ScopedEnvironment recordVariable(testing::kFakeRecordVariable,
+                                           (record / "record.txt").string());
+    const CurrentDirectory inProgramFolder(program.path());
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    const OwnedHandle ours(CreateEventW(&inherit, TRUE, FALSE, nullptr));
+    const std::string probe = "handle=" + std::to_string(reinterpret_cast<UINT_PTR>(ours.get()));
+    testing::BoundedWait wait;
+    for (const std::string& line : {"adb " + probe, "cmd /c adb " + probe}) {
+        std::filesystem::remove(record / "record.txt");
+        EXPECT_EQ(CommandRunner(program.path(), &wait).Run(line.c_str(), true, 1),
+                  (CommandResult{true, 0}));
+        EXPECT_EQ(record.Read("record.txt"), "[adb]\n" + probe + "\n" + probe + " closed\n");
+    }
+}
+
+// The process ids that the fake tools recorded as pid=N and child=N.
+std::vector<DWORD> RecordedProcesses(const std::string& record) {
+    std::vector<DWORD> ids;
+    std::istringstream lines(record);
+    for (std::string line; std::getline(lines, line);) {
+        for (const char* key : {"pid=", "child="}) {
+            if (line.starts_with(key)) {
+                ids.push_back(std::stoul(line.substr(std::string_view(key).size())));
+            }
+        }
+    }
+    return ids;
+}
+
+TEST(WindowsRunner, AGiveUpEndsTheToolAndWhatItStartedWhereTheJobCannotTakeIt) {
+    TempFolder program;
+    TempFolder record;
+    testing::InstallFakeTool(program, "fastboot", "fastboot",
+                             {"pid", "child", "err=< waiting for any device >", "hang"});
+    const ScopedEnvironment recordVariable(testing::kFakeRecordVariable,
+                                           (record / "record.txt").string());
+    const CurrentDirectory inProgramFolder(program.path());
+    for (const bool jobTakesIt : {true, false}) {
+        SCOPED_TRACE(jobTakesIt ? "in its job" : "outside any job");
+        std::filesystem::remove(record / "record.txt");
+        const AssignToJob refused = [](HANDLE, HANDLE) -> BOOL { return FALSE; };
+        SetJobAssignment(jobTakesIt ? nullptr : refused);
+        testing::BoundedWait wait;
+        const CommandResult result =
+            CommandRunner(program.path(), &wait, std::chrono::milliseconds(0))
+                .Run("cmd /c fastboot flash recovery recovery.img", true, 1);
+        SetJobAssignment(nullptr);
+        EXPECT_EQ(result.exitCode, kGaveUpWaitingExitCode);
+        const std::vector<DWORD> started = RecordedProcesses(record.Read("record.txt"));
+        ASSERT_EQ(started.size(), 2u) << record.Read("record.txt");
+        for (const DWORD id : started) {
+            const OwnedHandle process(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, id));
+            if (process.valid() && WaitForSingleObject(process.get(), 5000) != WAIT_OBJECT_0) {
+                ADD_FAILURE() << "process " << id << " still runs";
+                TerminateProcess(process.get(), 1);  // so that the test ends
+            }
+        }
+    }
 }
 
 // How another program holds the file while ours reads or writes it.

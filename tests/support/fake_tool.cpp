@@ -76,6 +76,21 @@ void WriteLine(DWORD handle, const std::string& text) {
               nullptr);
 }
 
+// Starts a copy of this tool that hangs, as a tool leaves a server behind; its process id.
+DWORD StartChild() {
+    std::wstring line = L"\"" + Self().wstring() + L"\" hang";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION child{};
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &child)) {
+        return 0;
+    }
+    CloseHandle(child.hThread);
+    CloseHandle(child.hProcess);
+    return child.dwProcessId;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -107,6 +122,20 @@ int wmain(int argc, wchar_t** argv) {
             Sleep(INFINITE);
         } else if (act.starts_with("work=")) {
             Sleep(static_cast<DWORD>(std::atof(act.c_str() + 5) * 1000));
+        } else if (act == "pid") {
+            record << "pid=" << GetCurrentProcessId() << std::endl;  // before it may be ended
+        } else if (act == "child") {
+            record << "child=" << StartChild() << std::endl;
+        } else if (act == "console") {
+            record << "console=" << (GetConsoleWindow() != nullptr ? "window" : "none") << "\n";
+        } else if (act.starts_with("handle=")) {
+            DWORD flags = 0;
+            const auto handle =
+                reinterpret_cast<HANDLE>(std::strtoull(act.c_str() + 7, nullptr, 10));
+            // Its own handles are not inheritable: one that is came from the program.
+            const bool inherited =
+                GetHandleInformation(handle, &flags) && (flags & HANDLE_FLAG_INHERIT) != 0;
+            record << act << (inherited ? " open" : " closed") << "\n";
         } else if (act == "show") {
             STARTUPINFOW startup{};
             GetStartupInfoW(&startup);

@@ -10,7 +10,10 @@
 // Only on POSIX: bad (a byte that is no UTF-8, 0xFF, on stdout), signal=NAME, probe=FD (records
 // whether FD is open and whether stdin is empty), daemon=FIFO (leaves a child behind that holds
 // its output until FIFO is written), block=FIFO (waits for FIFO). Only on Windows: show
-// (records the show state its start-up information asked for).
+// (records the show state its start-up information asked for), console (whether it has a
+// console window: console=window or console=none), handle=N (whether the handle of that value
+// is open in it), pid (its process id: pid=N), child (starts a copy of itself that hangs and
+// records its process id: child=N).
 
 #include <string>
 #include <string_view>
