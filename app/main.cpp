@@ -1,9 +1,13 @@
-// Tarnwick's start-up: fix the program directory, open the home window, run the event loop.
+// Tarnwick's start-up: check the program folder, fix it as the program directory, open the home
+// window, run the event loop.
 #include <QApplication>
 #include <cstdlib>
+#include <optional>
 
+#include "app/program_folder_warning.h"
 #include "app/window_manager.h"
 #include "app/wiring.h"
+#include "host/executable_path.h"
 #include "host/program_directory.h"
 #include "ui/first_paint_signal.h"
 #include "ui/qt_host.h"
@@ -27,6 +31,11 @@ int main(int /*argc*/, char** /*argv*/) {
     fonts.Finish();
 
     tarnwick::ui::QtHost host;
+    const tarnwick::Text folder = tarnwick::SplitProgramPath(tarnwick::ExecutablePath()).directory;
+    if (const std::optional<tarnwick::Text> warning = tarnwick::app::ProgramFolderWarning(folder)) {
+        host.ShowMessage(*warning, 0, "警告!");
+        return 1;
+    }
     tarnwick::app::WindowManager windows(
         tarnwick::app::WireWindows(host), [](int code) { std::exit(code); },
         [] { QCoreApplication::quit(); });

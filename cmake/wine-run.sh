@@ -3,14 +3,14 @@
 # Headless and quiet, in a Wine prefix of the build's own that the first caller sets up. The
 # Chinese locale gives Wine code page 936, the program's encoding, as its ANSI and OEM code
 # page, while file names on disk stay UTF-8; it is compiled beside the prefix, so the system's
-# own locale settings stay as they are. Windows reach a screen only where TARNWICK_WINE_DISPLAY
-# names one.
+# own locale settings stay as they are. TARNWICK_WINE_LOCALE names another (en_US.UTF-8: code
+# pages 1252 and 437). Windows reach a screen only where TARNWICK_WINE_DISPLAY names one.
 set -eu
 wine="$1"
 export WINEPREFIX="$2"
 shift 2
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LOCPATH="$WINEPREFIX-locale"
-export LC_ALL=zh_CN.UTF-8
+export LC_ALL="${TARNWICK_WINE_LOCALE:-zh_CN.UTF-8}"
 unset DISPLAY WAYLAND_DISPLAY LANG
 [ -z "${TARNWICK_WINE_DISPLAY:-}" ] || export DISPLAY="$TARNWICK_WINE_DISPLAY"
 mkdir -p "$WINEPREFIX" "$LOCPATH"
@@ -27,7 +27,7 @@ fixed_layout="setarch $(uname -m) -R"
 (
     flock 9
     if [ ! -d "$LOCPATH/$LC_ALL" ]; then
-        localedef -i zh_CN -f UTF-8 "$LOCPATH/$LC_ALL" || [ -d "$LOCPATH/$LC_ALL" ]
+        localedef -i "${LC_ALL%%.*}" -f UTF-8 "$LOCPATH/$LC_ALL" || [ -d "$LOCPATH/$LC_ALL" ]
     fi
     [ -f "$WINEPREFIX/system.reg" ] || $fixed_layout "$wine" wineboot -i >/dev/null 2>&1
 ) 9>"$WINEPREFIX.lock"

@@ -1,11 +1,13 @@
 #include "compile/tool_output.h"
 
+#include "host/encoding.h"
+
 namespace tarnwick::compile {
 
 void ReadBackToolOutput(ui::InfoWindow& info, Host& host) {
     Bytes output = host.ReadFile("log.txt");  // first, then the second framework's log
     output += host.ReadFile("log2.txt");
-    info.编辑框1.setContent(ToText(output));
+    info.编辑框1.setContent(ToolOutputText(ToText(output).bytes()));
     host.DeleteFile("log.txt");
     host.DeleteFile("log2.txt");
 }

@@ -32,6 +32,10 @@ bool HoldsLink(const Text& folder);
 // system sees it (SameFile): the path lies inside it.
 bool LiesInside(const Text& path, const Text& folder);
 
+// True when a new file can be made in the folder: one is made under a name that no file has and
+// removed again, so that nothing of the folder's is touched.
+bool CanCreateFileIn(const Text& folder);
+
 // The system's own test on a native path: a symbolic link, or on Windows any reparse point.
 bool IsNativeLink(const std::filesystem::path& path);
 

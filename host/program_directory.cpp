@@ -2,7 +2,9 @@
 
 #include <system_error>
 
+#include "host/command_paths.h"
 #include "host/executable_path.h"
+#include "host/files.h"
 #include "host/paths.h"
 
 namespace tarnwick {
@@ -23,6 +25,16 @@ ProgramLocation SplitProgramPath(const Text& executablePath) {
     }
     return {LeftText(executablePath, cut - 1),
             RightText(executablePath, TextLength(executablePath) - cut)};
+}
+
+FolderProblem CheckProgramFolder(const Text& folder) {
+    if (!CanPassOnCommandLine(folder)) {
+        return FolderProblem::LostCharacters;
+    }
+    if (folder.bytes().starts_with("\\\\")) {
+        return FolderProblem::NetworkFolder;
+    }
+    return CanCreateFileIn(folder) ? FolderProblem::None : FolderProblem::NotWritable;
 }
 
 bool FixProgramDirectory() {

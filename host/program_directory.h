@@ -15,6 +15,15 @@ struct ProgramLocation {
 // byte of a two-byte character is never taken for one.
 ProgramLocation SplitProgramPath(const Text& executablePath);
 
+// What keeps the program from working in the folder of its executable.
+enum class FolderProblem {
+    None,
+    LostCharacters,  // a character that code page 936 cannot hold stands as '?' in its path
+    NetworkFolder,   // \\server\share: cmd cannot make it its current directory
+    NotWritable,     // no file can be made in it: Program Files, a read-only medium, an archive
+};
+FolderProblem CheckProgramFolder(const Text& folder);
+
 // Finds the executable, remembers its folder and makes it the current directory.
 // False when the folder cannot be determined or entered.
 bool FixProgramDirectory();

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "host/bare_file_name.h"
+#include "host/encoding.h"
 #include "push/push_steps.h"
 #include "push/system_batches.h"
 #include "steps/countdown.h"
@@ -30,7 +31,8 @@ std::optional<SystemPush> CheckSystemPush(ui::PushWindow& w, Host& host) {
     }
     const SystemPush push{file, *directory, BareFileName(file)};
     if (!CheckCommandLinePaths(host, {push.file}) ||
-        !CheckPhoneShellNames(host, {push.name, push.directory})) {
+        !CheckPhoneShellNames(host, {push.name, push.directory}) ||
+        !CheckBatchFileTexts(host, {push.file, push.directory})) {
         return std::nullopt;
     }
     return push;
@@ -48,7 +50,8 @@ void LogPlan(ui::PushWindow& w, Host& host, const SystemPush& push) {
 // The chooser keeps the bare name afterwards. An unwritten batch file is not run: a stale one
 // from an earlier run could push another file.
 bool WriteBatch(ui::PushWindow& w, Host& host, const SystemPush& push, const BatchFile& batch) {
-    const bool written = host.WriteFile(batch.name, {ToBytes(batch.content)});
+    const std::optional<Bytes> content = BatchFileBytes(batch.content);  // checked to hold
+    const bool written = content && host.WriteFile(batch.name, {*content});
     w.通用对话框1.fileName = push.name;
     if (!written) {
         LogOutcome(w, host, false);

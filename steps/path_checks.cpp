@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "host/command_paths.h"
+#include "host/encoding.h"
 
 namespace tarnwick {
 
@@ -61,6 +62,10 @@ std::optional<Text> CheckPhoneFolder(Host& host, const Text& folder) {
 
 bool CheckPhoneShellNames(Host& host, std::initializer_list<Text> names) {
     return CheckAll(host, names, CanPassToPhoneShell);
+}
+
+bool CheckBatchFileTexts(Host& host, std::initializer_list<Text> texts) {
+    return CheckAll(host, texts, [](const Text& text) { return BatchFileBytes(text).has_value(); });
 }
 
 }  // namespace tarnwick

@@ -33,4 +33,8 @@ std::optional<Text> CheckPhoneFolder(Host& host, const Text& folder);
 // (CanPassToPhoneShell); the warning is the one of CheckCommandLinePaths.
 bool CheckPhoneShellNames(Host& host, std::initializer_list<Text> names);
 
+// Every text can be written into a batch file in the code page cmd reads it in (BatchFileBytes);
+// the warning is the one of CheckCommandLinePaths.
+bool CheckBatchFileTexts(Host& host, std::initializer_list<Text> texts);
+
 }  // namespace tarnwick

@@ -152,4 +152,12 @@ Bytes ToolOutputToProgramEncoding(std::string_view output) {
     return ProgramBytesFromUtf8(output, true);
 }
 
+Text ToolOutputText(std::string_view printed) {
+    return Text::FromBytes(std::string(printed));
+}
+
+std::optional<Bytes> BatchFileBytes(const Text& text) {
+    return text.bytes();
+}
+
 }  // namespace tarnwick

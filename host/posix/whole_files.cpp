@@ -1,7 +1,11 @@
 // Whole-file reads, writes and deletions through the standard library; links through lstat.
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <fstream>
+#include <string>
 #include <system_error>
 
 #include "host/files.h"
@@ -48,6 +52,26 @@ bool DeleteOneFile(const Text& path) {
         return false;
     }
     return fs::remove(file, error);
+}
+
+bool CanCreateFileIn(const Text& folder) {
+    const fs::path native = NativePath(folder);
+    if (native.empty()) {
+        return false;
+    }
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path probe = native / (".tarnwick-" + std::to_string(attempt) + ".tmp");
+        const int fd = open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            close(fd);
+            unlink(probe.c_str());
+            return true;
+        }
+        if (errno != EEXIST) {
+            return false;
+        }
+    }
+    return false;
 }
 
 bool IsNativeLink(const fs::path& path) {

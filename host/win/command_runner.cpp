@@ -154,9 +154,8 @@ CommandResult CommandRunner::Run(const Text& commandLine, bool wait,
     watch.Drain();
     DWORD exitCode = 0;
     GetExitCodeProcess(process, &exitCode);
-    // The console wrote in the program's code page already.
     return {true, gaveUp ? kGaveUpWaitingExitCode : static_cast<int>(exitCode),
-            Text::FromBytes(watch.printed())};
+            ToolOutputText(watch.printed())};
 }
 
 }  // namespace tarnwick

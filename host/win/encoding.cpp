@@ -141,4 +141,35 @@ Bytes ToolOutputToProgramEncoding(std::string_view output) {
     return ProgramBytesFromUtf8(output, true);
 }
 
+Text ToolOutputText(std::string_view printed) {
+    const UINT codePage = GetACP();
+    if (codePage == kProgramCodePage || printed.empty()) {
+        return Text::FromBytes(std::string(printed));
+    }
+    return TextFromUtf16(WideFromBytes(codePage, printed));
+}
+
+std::optional<Bytes> BatchFileBytes(const Text& text) {
+    const UINT codePage = GetOEMCP();
+    if (codePage == kProgramCodePage || text.empty()) {
+        return text.bytes();
+    }
+    const std::u16string wide = WideFromProgramBytes(text.bytes());
+    const auto* units = reinterpret_cast<const wchar_t*>(wide.data());
+    const int size = static_cast<int>(wide.size());
+    // UTF-8 holds every character; other code pages say when one was lost.
+    const bool utf8 = codePage == CP_UTF8;
+    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    BOOL lost = FALSE;
+    const int length = WideCharToMultiByte(codePage, flags, units, size, nullptr, 0, nullptr,
+                                           utf8 ? nullptr : &lost);
+    Bytes bytes(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(codePage, flags, units, size, bytes.data(), length, nullptr,
+                        utf8 ? nullptr : &lost);
+    if (length == 0 || lost) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
 }  // namespace tarnwick

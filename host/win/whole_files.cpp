@@ -6,6 +6,7 @@
 #include "host/win/windows_api.h"
 
 #include <algorithm>
+#include <string>
 
 #include "host/files.h"
 #include "host/paths.h"
@@ -80,6 +81,28 @@ bool WriteWholeFile(const Text& path, std::initializer_list<Bytes> parts) {
 bool DeleteOneFile(const Text& path) {
     const std::filesystem::path native = NativePath(path);
     return !native.empty() && DeleteFileW(native.c_str()) != 0;
+}
+
+bool CanCreateFileIn(const Text& folder) {
+    const std::filesystem::path native = NativePath(folder);
+    if (native.empty()) {
+        return false;
+    }
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::filesystem::path probe =
+            native / (L"~tarnwick-" + std::to_wstring(attempt) + L".tmp");
+        // Gone again as soon as it is closed.
+        const OwnedHandle file(CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                           FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE,
+                                           nullptr));
+        if (file.valid()) {
+            return true;
+        }
+        if (GetLastError() != ERROR_FILE_EXISTS) {
+            return false;
+        }
+    }
+    return false;
 }
 
 bool IsNativeLink(const std::filesystem::path& path) {

@@ -1,6 +1,10 @@
 // The push mode with the real command runner and real files: a fake adb in a temporary
 // program folder records what it receives, with the content of every argument that names a
 // file; the batch files run line by line and delete themselves.
+#ifdef _WIN32
+#include "host/win/windows_api.h"
+#endif
+
 #include <string>
 
 #include "host/paths.h"
@@ -90,6 +94,46 @@ TEST_F(PushEndToEnd, EachSystemPushRunsItsBatchFileInOrderAndTheFileDeletesItsel
         EXPECT_TRUE(LogEndsWith(c.lastLog));
         EXPECT_EQ(w.通用对话框1.fileName, "Foo.apk");
     }
+}
+
+// cmd reads a batch file in the console's code page and tools print in the ANSI one; on
+// Simplified Chinese Windows both are 936, the program's own. Run under a second locale too.
+TEST_F(PushEndToEnd, TheBatchFileAndWhatToolsPrintAreInTheCodePagesOfCmdAndTheSystem) {
+#ifdef _WIN32
+    const bool chineseHeld = GetOEMCP() == 936;
+#else
+    const bool chineseHeld = true;
+#endif
+    const struct {
+        const char* name;
+        bool held;
+    } cases[] = {{"café.apk", true}, {"应用.apk", chineseHeld}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        sandbox_.records.Write("record.txt", "");
+        sandbox_.user.Write(c.name, "APK");
+        sandbox_.host.ClearCalls();
+        Select(w.SYS单选框);
+        w.NOROOT.setChecked(false);
+        w.SYS编辑框1.setContent(ProgramPath(sandbox_.user / c.name));
+        w.SYS编辑框.setContent("/system/app/");
+
+        RunSelectedPush(w, sandbox_.host);
+
+        const std::string record = sandbox_.Record();
+        EXPECT_EQ(record.find(std::string("/system/app/") + c.name) != std::string::npos, c.held)
+            << record;
+        EXPECT_EQ(
+            sandbox_.host.calls().back().find("文件路径中含有不支持的字符") != std::string::npos,
+            !c.held);
+    }
+
+    sandbox_.WriteTool("adb", {"out=Failure [INSTALL_FAILED_café]"});
+    Select(w.APK单选框);
+    sandbox_.host.chooserPaths = {ApkPath()};
+    RunSelectedPush(w, sandbox_.host);
+    EXPECT_TRUE(LogEndsWith("\r\nFailure [INSTALL_FAILED_café]\r\n操作失败!"))
+        << w.信息显示窗.content();
 }
 
 }  // namespace
