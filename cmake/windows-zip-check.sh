@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Unpacks tarnwick-windows.zip into an empty folder and checks what a Windows user gets: the
-# program and its Qt parts, stripped; the notes in code page 936 with CRLF, the recovery note
-# naming the images the flash mode looks for; and jars that need nothing but Java. Those run
+# program and its Qt parts, stripped; the notes in UTF-8 with a byte-order mark and CRLF, the
+# recovery note naming the images the flash mode looks for; the licences of every jar and DLL;
+# and jars that need nothing but Java. Those run
 # from the unpacked folder with no class path and a home of their own: install the framework,
 # build a small APK from text files, decompile it and sign it with the pair in the folder.
 # Usage: windows-zip-check.sh ZIP
@@ -25,15 +26,32 @@ for binary in *.exe *.dll */*.dll; do
     fi
 done
 
-for text in readme.txt recovery/readme.txt; do
-    if grep -qv $'\r$' "$text"; then
-        echo "$text has a line without CRLF" >&2
+for text in readme.txt recovery/readme.txt licenses/readme.txt; do
+    if [ "$(head -c3 "$text")" != $'\xEF\xBB\xBF' ] || grep -qv $'\r$' "$text" ||
+        ! iconv -f UTF-8 -t UTF-8 "$text" >/dev/null; then
+        echo "$text is not UTF-8 with a byte-order mark and CRLF" >&2
         exit 1
     fi
 done
-notes="$(iconv -f CP936 -t UTF-8 readme.txt)"
-recovery_note="$(iconv -f CP936 -t UTF-8 recovery/readme.txt)"
-[[ "$notes" == *推送模式*aapt.exe* ]] || { echo "readme.txt reads wrong in code page 936" >&2; exit 1; }
+notes="$(cat readme.txt)"
+recovery_note="$(cat recovery/readme.txt)"
+[[ "$notes" == *"Windows 10(1809 版)"*推送模式*aapt.exe*licenses* ]] ||
+    { echo "readme.txt lacks what it must say" >&2; exit 1; }
+# Every jar and DLL comes with the licences of what it was made from.
+while IFS= read -r -d '' file; do
+    file="${file#./}"
+    packages=""
+    while read -r pattern named; do
+        case "$pattern" in '#'* | '') continue ;; esac
+        # shellcheck disable=SC2254
+        case "$file" in $pattern) packages="$named"; break ;; esac
+    done < "$root/scripts/windows-zip-licenses.txt"
+    [ -n "$packages" ] || { echo "scripts/windows-zip-licenses.txt names nothing for $file" >&2; exit 1; }
+    for package in $packages; do
+        [ -s "licenses/$package.txt" ] || { echo "licenses/$package.txt missing for $file" >&2; exit 1; }
+    done
+done < <(find . -type f \( -name '*.jar' -o -name '*.dll' \) -print0)
+grep -q 'GNU LESSER GENERAL PUBLIC LICENSE' licenses/common-licenses/LGPL-3.txt  # Qt's
 images="$(grep -o '[a-z0-9_]*_recovery\.img' "$root/flash/recovery_flash.cpp" | sort -u)"
 [ -n "$images" ] || { echo "no image names found in flash/recovery_flash.cpp" >&2; exit 1; }
 for image in $images; do

@@ -4,10 +4,13 @@
 # (cmake --build --preset windows):
 #   tarnwick.exe, the compiler's and Qt's DLLs and Qt's plugins, stripped (copies: the staged
 #     folder stays as built), Qt's Chinese texts in translations\ and the launcher apktool.bat;
-#   readme.txt and recovery\readme.txt, the notes for the user, in code page 936 with CRLF line
-#     ends as Notepad on a Chinese Windows reads them;
+#   readme.txt and recovery\readme.txt, the notes for the user, in UTF-8 with a byte-order mark
+#     and CRLF line ends, as Notepad reads them on every Windows;
 #   apktool.jar and signapk.jar, each a single jar made of Debian's jars: only Java is needed;
-#   testkey.x509.pem and testkey.pk8, a signing pair made for this zip.
+#   testkey.x509.pem and testkey.pk8, a signing pair made for this zip;
+#   licenses\, the copyright file of every Debian package the jars and DLLs were made from
+#     (windows-zip-licenses.txt beside this script names them), the common licences those
+#     point to, and readme.txt, which says which file is under which and where Qt's source is.
 # Usage: make-windows-zip.sh [STAGE_FOLDER [ZIP]]
 #   (by default build-windows/stage and build-windows/tarnwick-windows.zip)
 set -euo pipefail
@@ -85,12 +88,40 @@ write_jar() {
 )
 find "$folder" \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
 
+# A UTF-8 text as Notepad reads it on every Windows: with a byte-order mark and CRLF.
 windows_text() {
-    sed 's/$/\r/' "$1" | iconv -f UTF-8 -t CP936 > "$2"
+    { printf '\xEF\xBB\xBF'; sed 's/\r$//; s/$/\r/' "$1"; } > "$2"
 }
 windows_text "$root/packaging/windows/readme.txt" "$folder/readme.txt"
 windows_text "$root/packaging/windows/recovery-readme.txt" "$folder/recovery/readme.txt"
 
+# The packages that windows-zip-licenses.txt names for a file of the zip.
+licensed_packages() {
+    local file="$1" pattern packages
+    while read -r pattern packages; do
+        case "$pattern" in '#'* | '') continue ;; esac
+        # shellcheck disable=SC2254
+        case "$file" in $pattern) echo "$packages"; return 0 ;; esac
+    done < "$root/scripts/windows-zip-licenses.txt"
+    return 1
+}
+
+# check_sources JAR SOURCE...: every Debian package that a source of JAR comes from is named
+# for it in windows-zip-licenses.txt, so that its licence goes into the zip.
+check_sources() {
+    local jar="$1" source package named
+    shift
+    named=" $(licensed_packages "$jar") "
+    for source in "$@"; do
+        package="$(dpkg -S "$(readlink -f "$source")" | cut -d: -f1)"
+        if [[ "$named" != *" $package "* ]]; then
+            echo "windows-zip-licenses.txt does not name $package for $jar" >&2
+            return 1
+        fi
+    done
+}
+
+check_sources apktool.jar /usr/share/apktool/*.jar
 gather_jars "$work/apktool" /usr/share/apktool/*.jar
 write_jar "$work/apktool" "$folder/apktool.jar" brut.apktool.Main
 
@@ -99,12 +130,49 @@ write_jar "$work/apktool" "$folder/apktool.jar" brut.apktool.Main
 # bcprov, signing loads only the provider, which registers the post-quantum algorithms through
 # classes of pqc/jcajce; their engines (pqc/crypto, pqc/legacy: more than half of bcprov) are
 # never loaded and stay out.
-gather_jars "$work/signapk" /usr/share/signapk/signapk.jar /usr/share/java/bcprov.jar \
-    /usr/share/java/bcpkix.jar /usr/share/java/apksig.jar
+signapk_sources=(/usr/share/signapk/signapk.jar /usr/share/java/bcprov.jar
+                 /usr/share/java/bcpkix.jar /usr/share/java/apksig.jar)
+check_sources signapk.jar "${signapk_sources[@]}"
+gather_jars "$work/signapk" "${signapk_sources[@]}"
 rm -r "$work/signapk/org/bouncycastle/pqc/crypto" "$work/signapk/org/bouncycastle/pqc/legacy"
 write_jar "$work/signapk" "$folder/signapk.jar" com.android.signapk.SignApk
 
 "$root/scripts/make-test-key.sh" "$folder"
+
+# The licences: each package's copyright file, the common licences that these point to, and a
+# note that tells which file of the zip is under which, and where Qt's source is.
+licenses="$folder/licenses"
+mkdir -p "$licenses/common-licenses"
+qt_version="$(dpkg-query -W -f='${Version}' libqt6core6)"
+{
+    echo "Tarnwick 附带的第三方组件及其许可证"
+    echo
+    echo "每个文件的许可证和版权声明,见本文件夹中以 Debian 软件包命名的 .txt 文件;"
+    echo "其中提到的 /usr/share/common-licenses/ 下的许可证全文,见 common-licenses 文件夹。"
+    echo
+    (cd "$folder" && find . -type f \( -name '*.dll' -o -name '*.jar' -o -name '*.qm' \) |
+        sed 's|^\./||' | LC_ALL=C sort) | while read -r file; do
+        echo "  $file: $(licensed_packages "$file" | sed 's/ \+/、/g')"
+    done
+    echo
+    echo "Qt 库(Qt6Core.dll、Qt6Gui.dll、Qt6Widgets.dll,以及 platforms 和 styles 中的插件)"
+    echo "按 GNU LGPL 第 3 版发布(见 libqt6core6.txt 和 common-licenses\\LGPL-3.txt)。"
+    echo "它们由 Debian 12 的源码包 qt6-base $qt_version 编译而成,只补入了 Debian 因许可证"
+    echo "原因删去的 wintab.h 和 pktdef.h(取自 Wine 的 LGPL 头文件),编译方法见 Tarnwick"
+    echo "源码中的 scripts/build-qt-mingw.sh。该源码包可在 Debian 的软件源中用"
+    echo "apt-get source qt6-base=$qt_version 取得;您可以用自己编译的同名 DLL 替换这些文件。"
+} > "$work/licenses-readme.txt"
+windows_text "$work/licenses-readme.txt" "$licenses/readme.txt"
+grep -v -E '^\s*(#|$)' "$root/scripts/windows-zip-licenses.txt" | cut -d' ' -f2- | tr ' ' '\n' |
+    grep . | sort -u | while read -r package; do
+    copyright="$(readlink -f "/usr/share/doc/$package/copyright")"
+    windows_text "$copyright" "$licenses/$package.txt"
+    grep -oE '/usr/share/common-licenses/[A-Za-z]+(-[0-9]+(\.[0-9]+)?)?' "$copyright" || true
+done | sort -u | while read -r common; do
+    if [ -f "$common" ]; then  # one copyright file names a licence that does not exist
+        windows_text "$common" "$licenses/common-licenses/$(basename "$common").txt"
+    fi
+done
 
 mkdir -p "$(dirname "$zip_file")"
 rm -f "$zip_file"

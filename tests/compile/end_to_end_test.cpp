@@ -9,6 +9,7 @@
 #include <string>
 #include <system_error>
 
+#include "host/encoding.h"
 #include "tests/compile/compile_flow.h"
 #include "tests/support/fake_tools.h"
 #include "tests/support/temp_folder.h"
@@ -169,6 +170,16 @@ TEST_F(CompileEndToEnd, ADecompileThatWouldEmptyTheUsersFilesRunsNothing) {
     }
     EXPECT_EQ(sandbox_.Record(), "");
 }
+
+#ifdef _WIN32
+TEST_F(CompileEndToEnd, WithoutJavaTheLauncherSaysWhatIsMissing) {
+    sandbox_.RemoveTool("java");
+    user_.Write("app.apk", "APK");
+    ui::testing::ClickMark(compile_.编译模式);
+    const std::string shown = Utf8FromText(Run(compile_.反编译, user_ / "app.apk", user_ / "app"));
+    EXPECT_NE(shown.find("编译模式需要 Java 11 或更高版本"), std::string::npos) << shown;
+}
+#endif
 
 TEST_F(CompileEndToEnd, SigningOntoTheInputFileUnderAnyOfItsPathsRunsNothing) {
     // signapk empties its output before it reads its input.

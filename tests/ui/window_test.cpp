@@ -12,6 +12,10 @@
 #include "tests/ui/built_window.h"
 #include "ui/controls/look.h"
 
+#ifdef Q_OS_WIN
+#include "host/win/windows_api.h"
+#endif
+
 namespace tarnwick::ui {
 namespace {
 
@@ -223,6 +227,27 @@ TEST_F(Building, UsesTheChineseFaceOrAnInstalledStandInAtItsPixelHeight) {
     EXPECT_EQ(unnamed.family(), DefaultGuiFont().family());
     EXPECT_EQ(unnamed.pixelSize(), 16);
 }
+
+#ifdef Q_OS_WIN
+TEST_F(Building, TheDefaultFontIsTheOneGdiSelectsForTheSystemsDefaultGuiFont) {
+    const auto stock = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    LOGFONTW logical{};
+    ASSERT_NE(GetObjectW(stock, sizeof logical, &logical), 0);
+    ASSERT_LT(logical.lfHeight, 0);
+    const HDC screen = GetDC(nullptr);
+    const HGDIOBJ previous = SelectObject(screen, stock);
+    wchar_t face[LF_FACESIZE] = {};
+    GetTextFaceW(screen, LF_FACESIZE, face);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+
+    Build(kCentred);
+    const QFont unnamed = window->control<CheckBox>("禁用").widget()->font();  // no face nor height
+    EXPECT_EQ(unnamed.family(), QString::fromWCharArray(face));
+    EXPECT_EQ(unnamed.pixelSize(), -logical.lfHeight);
+    EXPECT_NE(QString::fromWCharArray(face), QStringLiteral("MS Shell Dlg"));  // the real one
+}
+#endif
 
 class Closing : public testing::WindowTest {
 protected:

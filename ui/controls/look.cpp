@@ -1,12 +1,15 @@
 #include "ui/controls/look.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QFontDatabase>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QWidget>
 #include <QWindow>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 #include "ui/art/art.h"
 #include "ui/event.h"
@@ -33,11 +36,36 @@ QString FaceName(const char* face) {
     return name;
 }
 
+#ifdef Q_OS_WIN
+// The system's default GUI font (DEFAULT_GUI_FONT), for which the windows were laid out: its
+// character height from the stock object, and the face that GDI really selects for it (the
+// object names the logical "MS Shell Dlg", which Chinese Windows maps to 宋体).
+QFont SystemGuiFont() {
+    const auto stock = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    LOGFONTW logical{};
+    GetObjectW(stock, sizeof logical, &logical);
+    const HDC screen = GetDC(nullptr);
+    const HGDIOBJ previous = SelectObject(screen, stock);
+    wchar_t face[LF_FACESIZE] = {};
+    const int faceLength = GetTextFaceW(screen, LF_FACESIZE, face);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen, &metrics);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    QFont font(QString::fromWCharArray(face, faceLength > 0 ? faceLength - 1 : 0));
+    // A negative height is the character height; a positive one the cell's, leading included.
+    font.setPixelSize(logical.lfHeight < 0 ? -logical.lfHeight
+                                           : metrics.tmHeight - metrics.tmInternalLeading);
+    return font;
+}
+#endif
+
 }  // namespace
 
 QFont DefaultGuiFont() {
 #ifdef Q_OS_WIN
-    return QApplication::font();
+    static const QFont font = SystemGuiFont();
+    return font;
 #else
     QFont font(QStringLiteral("WenQuanYi Micro Hei"));
     font.setPixelSize(12);

@@ -23,8 +23,9 @@ inline constexpr Rgb kWhite = 0xFFFFFF;
 inline constexpr Rgb kDisabledText = 0x808080;
 
 QColor ToQColor(Rgb rgb);
-// The font the templates call the default GUI font. Windows has one of its own; elsewhere the
-// CJK face stands in at about the size of Windows' own, so the texts fit their boxes as there.
+// The font the templates call the default GUI font: on Windows the system's own
+// (DEFAULT_GUI_FONT, 宋体 at 12 pixels on Chinese Windows), not Qt's application font, which is
+// taller; elsewhere the CJK face stands in at that size, so the texts fit their boxes as there.
 QFont DefaultGuiFont();
 // A template font: its face at its pixel height. Without a face, the default GUI font (at the
 // given height if there is one). "微软雅黑" falls back to an installed CJK face.
