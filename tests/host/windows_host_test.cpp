@@ -25,13 +25,22 @@ using testing::CurrentDirectory;
 using testing::ScopedEnvironment;
 using testing::TempFolder;
 
-TEST(WindowsRunner, HandsTheWindowModesShowStateToTheProgram) {
-    TempFolder program;
-    TempFolder record;
-    testing::InstallFakeTool(program, "adb", "adb");
-    const ScopedEnvironment recordVariable(testing::kFakeRecordVariable,
-                                           (record / "record.txt").string());
-    const CurrentDirectory inProgramFolder(program.path());
+// A program folder with fake tools, the current directory, and the record they write.
+class WindowsRunner : public ::testing::Test {
+protected:
+    std::string Record() const { return record_.Read("record.txt"); }
+    void ClearRecord() const { std::filesystem::remove(record_ / "record.txt"); }
+
+    TempFolder program_;
+    TempFolder record_;
+    ScopedEnvironment recordVariable_{testing::kFakeRecordVariable,
+                                      (record_ / "record.txt").string()};
+    CurrentDirectory inProgramFolder_{program_.path()};
+    testing::BoundedWait wait_;
+};
+
+TEST_F(WindowsRunner, HandsTheWindowModesShowStateToTheProgram) {
+    testing::InstallFakeTool(program_, "adb", "adb");
     const struct {
         std::optional<int> mode;
         int showState;
@@ -44,34 +53,26 @@ TEST(WindowsRunner, HandsTheWindowModesShowStateToTheProgram) {
                  {5, SW_SHOWNOACTIVATE},
                  {6, SW_MINIMIZE},
                  {9, SW_MINIMIZE}};
-    testing::BoundedWait wait;
     for (const auto& c : cases) {
-        std::filesystem::remove(record / "record.txt");
-        EXPECT_EQ(CommandRunner(program.path(), &wait).Run("adb show", true, c.mode),
+        ClearRecord();
+        EXPECT_EQ(CommandRunner(program_.path(), &wait_).Run("adb show", true, c.mode),
                   (CommandResult{true, 0}));
-        EXPECT_EQ(record.Read("record.txt"),
-                  "[adb]\nshow\nshow=" + std::to_string(c.showState) + " flag=1\n")
+        EXPECT_EQ(Record(), "[adb]\nshow\nshow=" + std::to_string(c.showState) + " flag=1\n")
             << c.mode.value_or(-1);
     }
-    EXPECT_EQ(wait.calls, std::size(cases));
+    EXPECT_EQ(wait_.calls, std::size(cases));
 }
 
-TEST(WindowsRunner, AToolInheritsOnlyItsInputAndOutput) {
-    TempFolder program;
-    TempFolder record;
-    testing::InstallFakeTool(program, "adb", "adb");
-    const ScopedEnvironment recordVariable(testing::kFakeRecordVariable,
-                                           (record / "record.txt").string());
-    const CurrentDirectory inProgramFolder(program.path());
+TEST_F(WindowsRunner, AToolInheritsOnlyItsInputAndOutput) {
+    testing::InstallFakeTool(program_, "adb", "adb");
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     const OwnedHandle ours(CreateEventW(&inherit, TRUE, FALSE, nullptr));
     const std::string probe = "handle=" + std::to_string(reinterpret_cast<UINT_PTR>(ours.get()));
-    testing::BoundedWait wait;
     for (const std::string& line : {"adb " + probe, "cmd /c adb " + probe}) {
-        std::filesystem::remove(record / "record.txt");
-        EXPECT_EQ(CommandRunner(program.path(), &wait).Run(line.c_str(), true, 1),
+        ClearRecord();
+        EXPECT_EQ(CommandRunner(program_.path(), &wait_).Run(line.c_str(), true, 1),
                   (CommandResult{true, 0}));
-        EXPECT_EQ(record.Read("record.txt"), "[adb]\n" + probe + "\n" + probe + " closed\n");
+        EXPECT_EQ(Record(), "[adb]\n" + probe + "\n" + probe + " closed\n");
     }
 }
 
@@ -89,27 +90,21 @@ std::vector<DWORD> RecordedProcesses(const std::string& record) {
     return ids;
 }
 
-TEST(WindowsRunner, AGiveUpEndsTheToolAndWhatItStartedWhereTheJobCannotTakeIt) {
-    TempFolder program;
-    TempFolder record;
-    testing::InstallFakeTool(program, "fastboot", "fastboot",
+TEST_F(WindowsRunner, AGiveUpEndsTheToolAndWhatItStartedWhereTheJobCannotTakeIt) {
+    testing::InstallFakeTool(program_, "fastboot", "fastboot",
                              {"pid", "child", "err=< waiting for any device >", "hang"});
-    const ScopedEnvironment recordVariable(testing::kFakeRecordVariable,
-                                           (record / "record.txt").string());
-    const CurrentDirectory inProgramFolder(program.path());
     for (const bool jobTakesIt : {true, false}) {
         SCOPED_TRACE(jobTakesIt ? "in its job" : "outside any job");
-        std::filesystem::remove(record / "record.txt");
+        ClearRecord();
         const AssignToJob refused = [](HANDLE, HANDLE) -> BOOL { return FALSE; };
         SetJobAssignment(jobTakesIt ? nullptr : refused);
-        testing::BoundedWait wait;
         const CommandResult result =
-            CommandRunner(program.path(), &wait, std::chrono::milliseconds(0))
+            CommandRunner(program_.path(), &wait_, std::chrono::milliseconds(0))
                 .Run("cmd /c fastboot flash recovery recovery.img", true, 1);
         SetJobAssignment(nullptr);
         EXPECT_EQ(result.exitCode, kGaveUpWaitingExitCode);
-        const std::vector<DWORD> started = RecordedProcesses(record.Read("record.txt"));
-        ASSERT_EQ(started.size(), 2u) << record.Read("record.txt");
+        const std::vector<DWORD> started = RecordedProcesses(Record());
+        ASSERT_EQ(started.size(), 2u) << Record();
         for (const DWORD id : started) {
             const OwnedHandle process(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, id));
             if (process.valid() && WaitForSingleObject(process.get(), 5000) != WAIT_OBJECT_0) {
