@@ -45,9 +45,9 @@ std::string_view Trimmed(std::string_view line, std::string_view characters) {
 std::optional<Text> Reason(const std::vector<std::string_view>& lines,
                            const std::vector<Text>& reasonStarts) {
     const auto startsReason = [&](std::string_view line) {
-        line.remove_prefix(std::min(line.find_first_not_of(kBlanks), line.size()));
-        return std::ranges::any_of(
-            reasonStarts, [&](const Text& start) { return line.starts_with(start.bytes()); });
+        return std::ranges::any_of(reasonStarts, [&](const Text& start) {
+            return Trimmed(line, kBlanks).starts_with(start.bytes());
+        });
     };
     auto reason = std::ranges::find_if(lines, startsReason);
     if (reason == lines.end()) {

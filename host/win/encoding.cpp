@@ -34,20 +34,33 @@ std::u16string WideFromBytes(UINT codePage, std::string_view bytes) {
     return wide;
 }
 
-// Appends `wide`, which holds no surrogates, in the program's encoding; characters the code
-// page cannot hold become '?' (no look-alike substitutes).
-void AppendProgramBytes(std::u16string_view wide, std::string& out) {
+// `wide` in `codePage`. UTF-8 holds every character; in any other code page a character it
+// cannot hold becomes '?' (no look-alike substitutes), and `lost`, when given, tells whether
+// one did.
+std::string BytesInCodePage(UINT codePage, std::u16string_view wide, bool* lost = nullptr) {
     if (wide.empty()) {
-        return;
+        return {};
     }
+    const bool utf8 = codePage == CP_UTF8;
+    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    const char* replacement = utf8 ? nullptr : "?";
+    BOOL usedReplacement = FALSE;
+    BOOL* replaced = utf8 ? nullptr : &usedReplacement;
     const auto* units = reinterpret_cast<const wchar_t*>(wide.data());
     const int size = static_cast<int>(wide.size());
-    const int length = WideCharToMultiByte(kProgramCodePage, WC_NO_BEST_FIT_CHARS, units, size,
-                                           nullptr, 0, "?", nullptr);
-    const std::size_t old = out.size();
-    out.resize(old + static_cast<std::size_t>(length));
-    WideCharToMultiByte(kProgramCodePage, WC_NO_BEST_FIT_CHARS, units, size, out.data() + old,
-                        length, "?", nullptr);
+    const int length =
+        WideCharToMultiByte(codePage, flags, units, size, nullptr, 0, replacement, replaced);
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(codePage, flags, units, size, bytes.data(), length, replacement, replaced);
+    if (lost != nullptr) {
+        *lost = length == 0 || usedReplacement;
+    }
+    return bytes;
+}
+
+// Appends `wide`, which holds no surrogates, in the program's encoding.
+void AppendProgramBytes(std::u16string_view wide, std::string& out) {
+    out += BytesInCodePage(kProgramCodePage, wide);
 }
 
 // Surrogate pairs lie beyond code page 936 and lone surrogates are malformed: each becomes one
@@ -121,16 +134,7 @@ Text TextFromUtf16(std::u16string_view utf16) {
 }
 
 std::string Utf8FromText(const Text& text) {
-    const std::u16string wide = WideFromProgramBytes(text.bytes());
-    if (wide.empty()) {
-        return {};
-    }
-    const auto* units = reinterpret_cast<const wchar_t*>(wide.data());
-    const int size = static_cast<int>(wide.size());
-    const int length = WideCharToMultiByte(CP_UTF8, 0, units, size, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, units, size, utf8.data(), length, nullptr, nullptr);
-    return utf8;
+    return BytesInCodePage(CP_UTF8, WideFromProgramBytes(text.bytes()));
 }
 
 std::u16string Utf16FromText(const Text& text) {
@@ -154,19 +158,9 @@ std::optional<Bytes> BatchFileBytes(const Text& text) {
     if (codePage == kProgramCodePage || text.empty()) {
         return text.bytes();
     }
-    const std::u16string wide = WideFromProgramBytes(text.bytes());
-    const auto* units = reinterpret_cast<const wchar_t*>(wide.data());
-    const int size = static_cast<int>(wide.size());
-    // UTF-8 holds every character; other code pages say when one was lost.
-    const bool utf8 = codePage == CP_UTF8;
-    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
-    BOOL lost = FALSE;
-    const int length = WideCharToMultiByte(codePage, flags, units, size, nullptr, 0, nullptr,
-                                           utf8 ? nullptr : &lost);
-    Bytes bytes(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(codePage, flags, units, size, bytes.data(), length, nullptr,
-                        utf8 ? nullptr : &lost);
-    if (length == 0 || lost) {
+    bool lost = false;
+    Bytes bytes = BytesInCodePage(codePage, WideFromProgramBytes(text.bytes()), &lost);
+    if (lost) {
         return std::nullopt;
     }
     return bytes;

@@ -18,27 +18,31 @@ public:
         InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
         buffer_.resize(size);
         auto* list = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(buffer_.data());
-        valid_ = InitializeProcThreadAttributeList(list, 1, 0, &size) != 0;
-        valid_ = valid_ &&
-                 UpdateProcThreadAttribute(list, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST,
-                                           handles_.data(), sizeof handles_, nullptr, nullptr) != 0;
-        list_ = list;
+        if (!InitializeProcThreadAttributeList(list, 1, 0, &size)) {
+            return;
+        }
+        initialized_ = list;
+        if (UpdateProcThreadAttribute(list, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, handles_.data(),
+                                      sizeof handles_, nullptr, nullptr)) {
+            list_ = list;
+        }
     }
     ~InheritedHandles() {
-        if (list_ != nullptr) {
-            DeleteProcThreadAttributeList(list_);
+        if (initialized_ != nullptr) {
+            DeleteProcThreadAttributeList(initialized_);
         }
     }
     InheritedHandles(const InheritedHandles&) = delete;
     InheritedHandles& operator=(const InheritedHandles&) = delete;
 
-    LPPROC_THREAD_ATTRIBUTE_LIST list() const { return valid_ ? list_ : nullptr; }
+    // Null when it could not be made.
+    LPPROC_THREAD_ATTRIBUTE_LIST list() const { return list_; }
 
 private:
     std::array<HANDLE, 2> handles_;  // must outlive the list
     std::vector<char> buffer_;
-    LPPROC_THREAD_ATTRIBUTE_LIST list_ = nullptr;
-    bool valid_ = false;
+    LPPROC_THREAD_ATTRIBUTE_LIST initialized_ = nullptr;  // to be deleted
+    LPPROC_THREAD_ATTRIBUTE_LIST list_ = nullptr;         // holding the handles
 };
 
 }  // namespace
