@@ -41,16 +41,23 @@ void InstallFrameworks(ui::CompileWindow& w, Host& host, const ShowOutput& showO
 }
 
 // apktool d -f empties OUT before it reads the APK, following links inside it: only a folder
-// that apktool made (apktool.yml directly in it, no link anywhere in it, for apktool makes
-// none) or none at all may be OUT, never a link; and the APK must not lie inside OUT.
+// that apktool made (apktool.yml directly in it, no link or mount point anywhere in it, for
+// apktool makes none) or none at all may be OUT, never a link; and the APK must not lie inside
+// OUT by any of its names: its path with every link followed, or the file itself met on the
+// walk through OUT (a hard link, a mount of a folder of OUT elsewhere).
 bool CheckDecodeFolder(Host& host, const Text& in, const Text& out) {
-    if (host.PathExists(out) &&
-        (host.IsLink(out) || !host.FileExists(out + "\\apktool.yml") || host.HoldsLink(out))) {
+    const bool exists = host.PathExists(out);
+    const bool apktools = !exists || (!host.IsLink(out) && host.FileExists(out + "\\apktool.yml"));
+    // The path first: where it shows the APK inside OUT, the walk need not look.
+    const bool inside = apktools && host.LiesInside(in, out);
+    const FolderWalk walk =
+        apktools && exists && !inside ? host.WalkFolder(out, in) : FolderWalk::Plain;
+    if (!apktools || walk == FolderWalk::HoldsLink) {
         host.ShowMessage("输出目录已存在,且不是反编译生成的目录!\r\n\r\n请另选目录,或先将其移走!",
                          0, "警告!");
         return false;
     }
-    if (host.LiesInside(in, out)) {
+    if (inside || walk == FolderWalk::HoldsFile) {
         host.ShowMessage("要反编译的文件位于输出目录中!\r\n\r\n请另选目录,或先将文件移走!", 0,
                          "警告!");
         return false;

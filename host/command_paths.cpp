@@ -39,10 +39,19 @@ Text CommandLinePath(const Text& path) {
 }
 
 Text QuotedCommandLinePath(const Text& path) {
+    // The backslashes that end the path, counted by characters: the trail byte of a two-byte
+    // character (淺 is 0x9C 0x5C) is no backslash, and doubling it would leave one before the
+    // closing quote.
     const std::string& bytes = path.bytes();
-    const std::size_t lastOther = bytes.find_last_not_of('\\');
-    const std::size_t backslashes =
-        bytes.size() - (lastOther == std::string::npos ? 0 : lastOther + 1);
+    std::size_t backslashes = 0;
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+        if (IsLeadByte(bytes[at]) && at + 1 < bytes.size()) {
+            ++at;
+            backslashes = 0;
+        } else {
+            backslashes = bytes[at] == '\\' ? backslashes + 1 : 0;
+        }
+    }
     return Text::FromBytes('"' + bytes + std::string(backslashes, '\\') + '"');
 }
 

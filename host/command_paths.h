@@ -15,7 +15,8 @@ Text CommandLinePath(const Text& path);
 
 // The path in double quotes. Backslashes at its end are doubled: a program that splits its
 // command line by the Windows rules would otherwise read the last one and the closing quote
-// as a literal quote ("C:\my apps\" would swallow the rest of the line).
+// as a literal quote ("C:\my apps\" would swallow the rest of the line). Only characters
+// count: the trail byte 0x5C of a two-byte character (淺, 誠) is read with its lead byte.
 Text QuotedCommandLinePath(const Text& path);
 
 // False when the path holds a double quote, a %, a ?, a * or a control character.

@@ -2,8 +2,10 @@
 // telling a link are the system's own (posix/whole_files.cpp, win/whole_files.cpp).
 #include "host/files.h"
 
+#include <optional>
 #include <system_error>
 
+#include "host/file_identity.h"
 #include "host/paths.h"
 
 namespace tarnwick {
@@ -38,39 +40,27 @@ bool IsLink(const Text& path) {
     return !file.empty() && IsNativeLink(file);
 }
 
-namespace {
-
-bool WalkFindsLink(const fs::path& folder) {
-    std::error_code error;
-    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
-         entry.increment(error)) {
-        const fs::path& path = entry->path();
-        std::error_code statusError;
-        if (IsNativeLink(path) ||
-            (fs::is_directory(fs::symlink_status(path, statusError)) && WalkFindsLink(path))) {
-            return true;
-        }
-    }
-    return static_cast<bool>(error);
-}
-
-}  // namespace
-
-bool HoldsLink(const Text& folder) {
+FolderWalk WalkFolder(const Text& folder, const Text& file) {
     const fs::path native = NativePath(folder);
-    return !native.empty() && WalkFindsLink(native);
+    if (native.empty()) {
+        return FolderWalk::HoldsLink;  // no folder to read through
+    }
+    return WalkNativeFolder(native, IdentityOf(NativePath(file)));
 }
 
 bool LiesInside(const Text& path, const Text& folder) {
-    fs::path holder = NativePath(path).lexically_normal();
-    const fs::path outer = NativePath(folder);
-    if (holder.empty() || outer.empty()) {
-        return false;
+    const fs::path native = NativePath(path);
+    const std::optional<FileIdentity> outer = IdentityOf(NativePath(folder));
+    if (native.empty() || !outer) {
+        return false;  // no such folder: nothing lies inside it
     }
-    std::error_code error;
-    while (holder.has_relative_path()) {
+    const std::optional<fs::path> resolved = ResolvedPath(native);
+    if (!resolved) {
+        return true;
+    }
+    for (fs::path holder = *resolved; holder.has_relative_path();) {
         holder = holder.parent_path();
-        if (fs::equivalent(holder, outer, error)) {
+        if (IdentityOf(holder) == outer) {
             return true;
         }
     }

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <initializer_list>
 
+#include "host/folder_walk.h"
 #include "host/text.h"
 
 namespace tarnwick {
@@ -25,18 +26,22 @@ bool SameFile(const Text& one, const Text& other);
 // True when the path itself is a symbolic link or a junction, even one that leads nowhere; a
 // trailing separator does not make it the folder behind. Links on the way to it do not count.
 bool IsLink(const Text& path);
-// True when a symbolic link or a junction lies anywhere inside the folder, or a folder in it
-// cannot be read through. The walk follows no link, so it ends.
-bool HoldsLink(const Text& folder);
+// Walks the folder (following no link): HoldsLink when a symbolic link, a junction or a mount
+// point lies anywhere inside it, or a folder in it cannot be read through; else HoldsFile when
+// the file that `file` leads to lies inside it under any name (compared by identity,
+// file_identity.h); else Plain.
+FolderWalk WalkFolder(const Text& folder, const Text& file);
 // True when one of the folders that hold the path, however far up, is `folder` as the file
-// system sees it (SameFile): the path lies inside it.
+// system sees it, every link on the path followed and ".." taken as the system takes it; true
+// too when the path cannot be resolved, for then it may lie anywhere.
 bool LiesInside(const Text& path, const Text& folder);
 
 // True when a new file can be made in the folder: one is made under a name that no file has and
 // removed again, so that nothing of the folder's is touched.
 bool CanCreateFileIn(const Text& folder);
 
-// The system's own test on a native path: a symbolic link, or on Windows any reparse point.
+// The system's own test on a native path: a symbolic link, or on Windows a reparse point that
+// stands for another name (a symbolic link, a junction, a volume mount point).
 bool IsNativeLink(const std::filesystem::path& path);
 
 }  // namespace tarnwick

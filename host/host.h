@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "host/command_runner.h"
+#include "host/folder_walk.h"
 #include "host/text.h"
 
 namespace tarnwick {
@@ -62,11 +63,13 @@ public:
     virtual bool SameFile(const Text& one, const Text& other) = 0;
     // True when the path itself (not what it leads to) is a symbolic link or a junction.
     virtual bool IsLink(const Text& path) = 0;
-    // True when a link or junction lies anywhere inside the folder (or a folder in it cannot be
-    // read); the walk follows none.
-    virtual bool HoldsLink(const Text& folder) = 0;
+    // Walks the folder, following no link: whether a link, junction or mount point lies
+    // anywhere inside it (or a folder in it cannot be read), else whether the file that `file`
+    // leads to lies inside it under any name.
+    virtual FolderWalk WalkFolder(const Text& folder, const Text& file) = 0;
     // True when one of the folders that hold the path, however far up, is `folder` as the file
-    // system sees it.
+    // system sees it, with every link on the path followed; true too when the path cannot be
+    // resolved.
     virtual bool LiesInside(const Text& path, const Text& folder) = 0;
 
     // One dialog for both: the chooser's kind decides between the open and the save dialog.
@@ -101,7 +104,7 @@ public:
     bool PathExists(const Text& path) override;
     bool SameFile(const Text& one, const Text& other) override;
     bool IsLink(const Text& path) override;
-    bool HoldsLink(const Text& folder) override;
+    FolderWalk WalkFolder(const Text& folder, const Text& file) override;
     bool LiesInside(const Text& path, const Text& folder) override;
 
 private:

@@ -46,8 +46,8 @@ bool PlatformHost::IsLink(const Text& path) {
     return tarnwick::IsLink(path);
 }
 
-bool PlatformHost::HoldsLink(const Text& folder) {
-    return tarnwick::HoldsLink(folder);
+FolderWalk PlatformHost::WalkFolder(const Text& folder, const Text& file) {
+    return tarnwick::WalkFolder(folder, file);
 }
 
 bool PlatformHost::LiesInside(const Text& path, const Text& folder) {

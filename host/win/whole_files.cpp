@@ -1,7 +1,7 @@
 // Whole-file reads, writes and deletions with the Win32 file calls, on wide paths and with the
 // sharing the program has always used: a file is read while others may read it too, but not
 // while anyone writes it; it is written with no one else having it open. Links are told by their
-// attributes.
+// reparse tags.
 
 #include "host/win/windows_api.h"
 
@@ -10,6 +10,7 @@
 
 #include "host/files.h"
 #include "host/paths.h"
+#include "host/win/reparse_points.h"
 
 namespace tarnwick {
 
@@ -106,10 +107,14 @@ bool CanCreateFileIn(const Text& folder) {
 }
 
 bool IsNativeLink(const std::filesystem::path& path) {
-    // Symbolic links and junctions alike are reparse points.
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES &&
-           (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW(path.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    FindClose(search);
+    // dwReserved0 holds a reparse point's tag.
+    return IsLinkEntry(found.cFileName, found.dwFileAttributes, found.dwReserved0);
 }
 
 }  // namespace tarnwick

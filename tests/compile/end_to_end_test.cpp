@@ -6,8 +6,14 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <iostream>
+#include <optional>
 #include <string>
 #include <system_error>
+
+#ifndef _WIN32
+#include <sys/mount.h>
+#endif
 
 #include "host/encoding.h"
 #include "tests/compile/compile_flow.h"
@@ -28,6 +34,46 @@ bool MakeLink(const fs::path& target, const fs::path& link) {
                              : fs::create_symlink(target, link, error);
     return !error;
 }
+
+#ifndef _WIN32
+// Mounts need a user and mount namespace of the test's own: the test runs itself again there
+// (unshare -rm needs no root), marked by this variable.
+constexpr char kOwnNamespace[] = "TARNWICK_TEST_IN_OWN_NAMESPACE";
+
+// The current test run again in a namespace of its own: whether it passed there; none where
+// user namespaces are disabled.
+std::optional<bool> PassesInOwnNamespace() {
+    if (std::system("unshare -rm true 2>/dev/null") != 0) {
+        return std::nullopt;
+    }
+    const ::testing::TestInfo& test = *::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string command = std::string(kOwnNamespace) + "=1 unshare -rm '" +
+                                fs::read_symlink("/proc/self/exe").string() +
+                                "' --gtest_filter=" + test.test_suite_name() + "." + test.name();
+    return std::system(command.c_str()) == 0;
+}
+
+// A bind mount for the life of the object.
+class BindMount {
+public:
+    BindMount(const fs::path& folder, const fs::path& at) : at_(at) {
+        fs::create_directories(at);
+        made_ = mount(folder.c_str(), at.c_str(), nullptr, MS_BIND, nullptr) == 0;
+    }
+    ~BindMount() {
+        if (made_) {
+            umount2(at_.c_str(), MNT_DETACH);
+        }
+    }
+    BindMount(const BindMount&) = delete;
+    BindMount& operator=(const BindMount&) = delete;
+    bool made() const { return made_; }
+
+private:
+    fs::path at_;
+    bool made_;
+};
+#endif
 
 class CompileEndToEnd : public CompileFlow {
 protected:
@@ -107,6 +153,16 @@ TEST_F(CompileEndToEnd, EachOperationHandsItsToolTheFilesAndShowsWhatItPrinted) 
 }
 
 TEST_F(CompileEndToEnd, ADecompileThatWouldEmptyTheUsersFilesRunsNothing) {
+#ifndef _WIN32
+    const bool mayMount = std::getenv(kOwnNamespace) != nullptr;
+    if (!mayMount) {
+        if (const std::optional<bool> passed = PassesInOwnNamespace()) {
+            EXPECT_TRUE(*passed) << "the run in a namespace of its own failed (its output above)";
+            return;
+        }
+        std::cout << "User namespaces are disabled here: the cases with mounts are left out\n";
+    }
+#endif
     // apktool d -f empties OUT before it reads the APK, following links inside it too.
     user_.Write("Music.apk", "not read");
     user_.Write("Music/song.mp3", "song");
@@ -121,11 +177,34 @@ TEST_F(CompileEndToEnd, ADecompileThatWouldEmptyTheUsersFilesRunsNothing) {
     user_.Write("Decoded/res/values/strings.xml", "<resources/>");
     user_.Write("work/app/apktool.yml", "version: 2.7.0\n");
     user_.Write("work/app/app.apk", "rebuilt into apktool's folder");
+    // The user's only copy, where apktool b writes it, reached by other names.
+    user_.Write("work/app/dist/app.apk", "the only copy");
+    user_.Write("other/readme.txt", "other");
+    user_.Write("spare/app.apk", "not read");
+    user_.Write("mounts/app/apktool.yml", "version: 2.7.0\n");
+    std::error_code error;
+    fs::create_directory(user_ / "hardlinked");
+    fs::create_directory(user_ / "linked");
+    fs::create_hard_link(user_ / "work/app/dist/app.apk", user_ / "hardlinked/app.apk", error);
+    const bool hardLink = !error;
     const bool links = MakeLink(user_ / "elsewhere", user_ / "Music/more") &&
                        MakeLink(user_ / "real", user_ / "via") &&
                        MakeLink(user_ / "earlier", user_ / "Linked") &&
-                       MakeLink(user_ / "elsewhere", user_ / "Decoded/res/more");
+                       MakeLink(user_ / "elsewhere", user_ / "Decoded/res/more") &&
+                       MakeLink(user_ / "work/app/dist", user_ / "built") &&
+                       MakeLink(user_ / "work/app/dist/app.apk", user_ / "linked/app.apk") &&
+                       MakeLink(user_ / "work/app/dist", user_ / "other/s") &&
+                       MakeLink(user_ / "loop", user_ / "loop");
+    bool mounts = false;
 #ifndef _WIN32
+    // A folder of OUT mounted elsewhere, and a mount point inside OUT.
+    const std::optional<BindMount> distElsewhere =
+        mayMount ? std::make_optional<BindMount>(user_ / "work/app/dist", user_ / "mounted")
+                 : std::nullopt;
+    const std::optional<BindMount> insideOut =
+        mayMount ? std::make_optional<BindMount>(user_ / "elsewhere", user_ / "mounts/app/mnt")
+                 : std::nullopt;
+    mounts = mayMount && distElsewhere->made() && insideOut->made();
     // Where Debian's apktool is there, it stands ready to do the harm if a form got through.
     if (fs::exists("/usr/bin/apktool")) {
         fs::remove(sandbox_.program / "apktool");
@@ -136,30 +215,37 @@ TEST_F(CompileEndToEnd, ADecompileThatWouldEmptyTheUsersFilesRunsNothing) {
 
     const std::string notApktools = R"(ShowMessage("输出目录已存在,且不是反编译生成的目录!\r\n\r\n)"
                                     R"(请另选目录,或先将其移走!", 0, "警告!") -> 0)";
+    const std::string apkInside = R"(ShowMessage("要反编译的文件位于输出目录中!\r\n\r\n)"
+                                  R"(请另选目录,或先将文件移走!", 0, "警告!") -> 0)";
     const struct {
-        const char* apk;
+        const char* apk;     // "\\..\\" stays in the path as typed
         const char* chosen;  // the folder chosen with the browser; null: the name beside the APK
         const char* out;
-        bool throughLink;
+        bool possible;  // the links, hard link or mounts it needs could be made
         std::string refusal;
     } cases[] = {
-        {"Music.apk", nullptr, "Music", false, notApktools},
-        {"via/Music.apk", nullptr, "via/Music", true, notApktools},
-        {"Music.apk", "chosen", "chosen/Music", false, notApktools},
-        {"Linked.apk", nullptr, "Linked", true, notApktools},
-        {"Decoded.apk", nullptr, "Decoded", true, notApktools},
-        {"work/app/app.apk", "work", "work/app", false,
-         R"(ShowMessage("要反编译的文件位于输出目录中!\r\n\r\n)"
-         R"(请另选目录,或先将文件移走!", 0, "警告!") -> 0)"},
+        {"Music.apk", nullptr, "Music", true, notApktools},
+        {"via\\Music.apk", nullptr, "via/Music", links, notApktools},
+        {"Music.apk", "chosen", "chosen/Music", true, notApktools},
+        {"Linked.apk", nullptr, "Linked", links, notApktools},
+        {"Decoded.apk", nullptr, "Decoded", links, notApktools},
+        {"work\\app\\app.apk", "work", "work/app", true, apkInside},
+        {"built\\app.apk", "work", "work/app", links, apkInside},
+        {"linked\\app.apk", "work", "work/app", links, apkInside},
+        {"other\\s\\..\\dist\\app.apk", "work", "work/app", links, apkInside},
+        {"loop\\app.apk", "work", "work/app", links, apkInside},  // cannot be resolved
+        {"hardlinked\\app.apk", "work", "work/app", hardLink, apkInside},
+        {"mounted\\app.apk", "work", "work/app", mounts, apkInside},
+        {"spare\\app.apk", "mounts", "mounts/app", mounts, notApktools},
     };
     ui::testing::ClickMark(compile_.编译模式);
     ui::testing::ClickMark(compile_.反编译);
     for (const auto& c : cases) {
-        if (c.throughLink && !links) {
+        if (!c.possible) {
             continue;
         }
-        SCOPED_TRACE(c.out);
-        compile_.资源3.setContent(ProgramPath(user_ / c.apk));
+        SCOPED_TRACE(c.apk);
+        compile_.资源3.setContent(ProgramPath(user_.path()) + "\\" + c.apk);
         if (c.chosen != nullptr) {
             sandbox_.host.folderChoices = {ProgramPath(user_ / c.chosen)};
             compile_.图形按钮4.onClick();

@@ -196,15 +196,23 @@ ShowMessage("输出目录已存在,且不是反编译生成的目录!\r\n\r\n请
 PathExists("C:\\app") -> true
 IsLink("C:\\app") -> false
 FileExists("C:\\app\\apktool.yml") -> true
-HoldsLink("C:\\app") -> true
+LiesInside("C:\\app.apk", "C:\\app") -> false
+WalkFolder("C:\\app", "C:\\app.apk") -> link
 ShowMessage("输出目录已存在,且不是反编译生成的目录!\r\n\r\n请另选目录,或先将其移走!", 0, "警告!") -> 0)"},
     // An APK saved into apktool's folder would be emptied away with it.
     {"反编译", "", "", "C:\\work\\app\\app.apk", "C:\\work\\app", R"(
 PathExists("C:\\work\\app") -> true
 IsLink("C:\\work\\app") -> false
 FileExists("C:\\work\\app\\apktool.yml") -> true
-HoldsLink("C:\\work\\app") -> false
 LiesInside("C:\\work\\app\\app.apk", "C:\\work\\app") -> true
+ShowMessage("要反编译的文件位于输出目录中!\r\n\r\n请另选目录,或先将文件移走!", 0, "警告!") -> 0)"},
+    // ... or under another name, found on the walk through it.
+    {"反编译", "", "", "C:\\built\\app.apk", "C:\\work\\app", R"(
+PathExists("C:\\work\\app") -> true
+IsLink("C:\\work\\app") -> false
+FileExists("C:\\work\\app\\apktool.yml") -> true
+LiesInside("C:\\built\\app.apk", "C:\\work\\app") -> false
+WalkFolder("C:\\work\\app", "C:\\built\\app.apk") -> file
 ShowMessage("要反编译的文件位于输出目录中!\r\n\r\n请另选目录,或先将文件移走!", 0, "警告!") -> 0)"},
     {"回编译", "", "", "C:\\src", "C:\\out", kNoOutputName},
     {"回编译", "", "", "C:\\my src", "C:\\new (1).apk", R"(
@@ -227,8 +235,10 @@ TEST_F(CompileHandlers, EachTaskChecksItsPathsThenRunsAndShowsTheOutput) {
     host.folders = {"C:\\Music", "C:\\app", "C:\\work\\app"};  // Music is the user's own
     host.files = {{"C:\\a.apk", "apk"},
                   {"C:\\app\\apktool.yml", "version"},
-                  {"C:\\work\\app\\apktool.yml", "version"}};
+                  {"C:\\work\\app\\apktool.yml", "version"},
+                  {"C:\\work\\app\\dist\\app.apk", "apk"}};
     host.links = {"C:\\app\\res\\more"};
+    host.sameFiles = {{"C:\\built\\app.apk", "C:\\work\\app\\dist\\app.apk"}};
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.record);
         w.载入资源.setChecked(c.operation == std::string("frameworks"));

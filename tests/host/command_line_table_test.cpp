@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "host/command_paths.h"
 #include "host/command_runner.h"
 #include "host/paths.h"
 #include "tests/support/bounded_wait.h"
@@ -296,6 +297,22 @@ TEST_F(CommandLineTable, EachLineLeavesItsFilesResultAndToolArguments) {
                 EXPECT_EQ(program.Read(file.name), Encoded(file.content).bytes());
             }
         }
+    }
+}
+
+// A quoted path whose last character is 淺 (0x9C 0x5C) or 誠 (0xD5 0x5C), whose trail byte is a
+// backslash, or a backslash itself: the tool receives it whole, and the words after it.
+TEST_F(CommandLineTable, AQuotedPathArrivesWholeWhateverItsLastCharacter) {
+    TempFolder program;
+    InstallFakeTool(program, "adb", "adb");
+    const CurrentDirectory inProgramFolder(program.path());
+    for (const char* path : {"/apk/淺", "/apk/誠", "/apk/淺\\", "/apk/a\\", "/apk/東"}) {
+        SCOPED_TRACE(path);
+        fs::remove(record_ / "record.txt");
+        testing::BoundedWait wait(path, std::chrono::seconds(10));
+        CommandRunner(program.path(), &wait)
+            .Run("cmd /c adb b " + QuotedCommandLinePath(path) + " -o out.apk", true, 1);
+        EXPECT_EQ(record_.Read("record.txt"), std::string("[adb]\nb\n") + path + "\n-o\nout.apk\n");
     }
 }
 

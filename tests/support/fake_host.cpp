@@ -132,9 +132,13 @@ bool FakeHost::PathExists(const Text& path) {
     return exists;
 }
 
+bool FakeHost::NameOneFile(const Text& one, const Text& other) const {
+    return (one == other && files.contains(one)) || sameFiles.contains({one, other}) ||
+           sameFiles.contains({other, one});
+}
+
 bool FakeHost::SameFile(const Text& one, const Text& other) {
-    const bool same = (one == other && files.contains(one)) || sameFiles.contains({one, other}) ||
-                      sameFiles.contains({other, one});
+    const bool same = NameOneFile(one, other);
     calls_.push_back("SameFile(" + Quoted(one) + ", " + Quoted(other) + ") -> " + Flag(same));
     return same;
 }
@@ -145,12 +149,19 @@ bool FakeHost::IsLink(const Text& path) {
     return link;
 }
 
-bool FakeHost::HoldsLink(const Text& folder) {
+FolderWalk FakeHost::WalkFolder(const Text& folder, const Text& file) {
     const std::string inside = folder.bytes() + "\\";
-    const bool holds = std::ranges::any_of(
-        links, [&](const Text& link) { return link.bytes().starts_with(inside); });
-    calls_.push_back("HoldsLink(" + Quoted(folder) + ") -> " + Flag(holds));
-    return holds;
+    const auto isInside = [&](const Text& path) { return path.bytes().starts_with(inside); };
+    const auto isFile = [&](const auto& entry) {
+        return isInside(entry.first) && NameOneFile(entry.first, file);
+    };
+    const FolderWalk walk = std::ranges::any_of(links, isInside) ? FolderWalk::HoldsLink
+                            : std::ranges::any_of(files, isFile) ? FolderWalk::HoldsFile
+                                                                 : FolderWalk::Plain;
+    const char* kNames[] = {"plain", "link", "file"};
+    calls_.push_back("WalkFolder(" + Quoted(folder) + ", " + Quoted(file) + ") -> " +
+                     kNames[static_cast<int>(walk)]);
+    return walk;
 }
 
 bool FakeHost::LiesInside(const Text& path, const Text& folder) {

@@ -44,7 +44,8 @@ public:
     //   ReadFile("command.txt") -> "boot-recovery\n"     DeleteFile("recovery.img") -> false
     //   FileExists("recovery.img") -> true   PathExists("recovery.img") -> false
     //   SameFile("C:\\img\\twrp.img", "C:\\Tarnwick\\recovery.img") -> false
-    //   IsLink("C:\\Music") -> false   HoldsLink("C:\\Music") -> false
+    //   IsLink("C:\\Music") -> false
+    //   WalkFolder("C:\\app", "C:\\app.apk") -> link   (or -> file, -> plain)
     //   LiesInside("C:\\Music\\a.apk", "C:\\Music") -> true
     //   ProgramDirectory() -> "C:\\Tarnwick"   ChooseFolder("选择目录") -> ""   ShellOpen(4,
     //   "c:\\")
@@ -65,7 +66,7 @@ public:
     bool PathExists(const Text& path) override;
     bool SameFile(const Text& one, const Text& other) override;
     bool IsLink(const Text& path) override;
-    bool HoldsLink(const Text& folder) override;
+    FolderWalk WalkFolder(const Text& folder, const Text& file) override;
     bool LiesInside(const Text& path, const Text& folder) override;
     Text ChooseFolder(const Text& instruction,
                       std::optional<bool> includeFiles = std::nullopt) override;
@@ -77,6 +78,8 @@ protected:
     bool OpenChooser(FileChooser& chooser) override;
 
 private:
+    bool NameOneFile(const Text& one, const Text& other) const;
+
     std::vector<std::string> calls_;
 };
 

@@ -51,8 +51,8 @@ bool RealCommandsHost::IsLink(const Text& path) {
     return tarnwick::IsLink(path);
 }
 
-bool RealCommandsHost::HoldsLink(const Text& folder) {
-    return tarnwick::HoldsLink(folder);
+FolderWalk RealCommandsHost::WalkFolder(const Text& folder, const Text& file) {
+    return tarnwick::WalkFolder(folder, file);
 }
 
 bool RealCommandsHost::LiesInside(const Text& path, const Text& folder) {
