@@ -9,7 +9,7 @@
 namespace tarnwick::app {
 
 // The message that says why the program cannot work in `folder` and what to do; none when it
-// can.
+// can. A long-path prefix (\\?\) is taken off first.
 std::optional<Text> ProgramFolderWarning(const Text& folder);
 
 }  // namespace tarnwick::app

@@ -5,6 +5,8 @@
 #include "host/command_paths.h"
 #include "host/executable_path.h"
 #include "host/files.h"
+#include "host/lead_byte.h"
+#include "host/long_path_prefix.h"
 #include "host/paths.h"
 
 namespace tarnwick {
@@ -29,17 +31,30 @@ ProgramLocation SplitProgramPath(const Text& executablePath) {
 
 FolderProblem CheckProgramFolder(const Text& folder) {
     if (!CanPassOnCommandLine(folder)) {
-        return FolderProblem::LostCharacters;
+#ifdef _WIN32
+        // A Windows name holds neither ? nor *: they stand for characters the code page lost.
+        if (FindText(folder, "?") != -1 || FindText(folder, "*") != -1) {
+            return FolderProblem::LostCharacters;
+        }
+#endif
+        return FolderProblem::CommandLineCharacters;
     }
     if (folder.bytes().starts_with("\\\\")) {
         return FolderProblem::NetworkFolder;
     }
+#ifdef _WIN32
+    // cmd's current directory holds at most 259 characters (MAX_PATH - 1).
+    if (LeadingCharactersSize(folder.bytes(), 259) < folder.bytes().size()) {
+        return FolderProblem::TooLong;
+    }
+#endif
     return CanCreateFileIn(folder) ? FolderProblem::None : FolderProblem::NotWritable;
 }
 
 bool FixProgramDirectory() {
     const Text executable = ExecutablePath();
-    const Text directory = SplitProgramPath(executable).directory;
+    const Text directory = Text::FromBytes(
+        WithoutLongPathPrefix<char>(SplitProgramPath(executable).directory.bytes()));
     if (directory.empty()) {
         return false;
     }

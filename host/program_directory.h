@@ -18,10 +18,13 @@ ProgramLocation SplitProgramPath(const Text& executablePath);
 // What keeps the program from working in the folder of its executable.
 enum class FolderProblem {
     None,
-    LostCharacters,  // a character that code page 936 cannot hold stands as '?' in its path
-    NetworkFolder,   // \\server\share: cmd cannot make it its current directory
-    NotWritable,     // no file can be made in it: Program Files, a read-only medium, an archive
+    LostCharacters,         // on Windows a character that code page 936 cannot hold stands as '?'
+    CommandLineCharacters,  // a character a command line cannot carry: % (on Linux " ? * too)
+    NetworkFolder,          // \\server\share: cmd cannot make it its current directory
+    TooLong,      // on Windows 260 characters or more: cmd cannot make it its current directory
+    NotWritable,  // no file can be made in it: Program Files, a read-only medium, an archive
 };
+// `folder` in its ordinary form, without the long-path prefix \\?\ (long_path_prefix.h).
 FolderProblem CheckProgramFolder(const Text& folder);
 
 // Finds the executable, remembers its folder and makes it the current directory.

@@ -12,25 +12,50 @@
 namespace tarnwick::app {
 namespace {
 
+#ifdef _WIN32
+constexpr bool kWindows = true;
+const char* const kWhatToDo = "请将程序解压到您自己的文件夹中,例如 D:\\Tarnwick,再从那里运行!";
+#else
+constexpr bool kWindows = false;
+const char* const kWhatToDo = "请将程序放到您自己的文件夹中,例如 ~/Tarnwick,再从那里运行!";
+#endif
+const char* const kCommandLine = "程序所在文件夹的路径中含有命令行无法传递的字符:";
+
 TEST(ProgramFolderWarning, NamesWhatKeepsTheProgramFromItsFolder) {
     const testing::TempFolder writable;
+    const Text deep = "C:\\" + Text(std::string(300, 'a').c_str());
     const struct {
+        bool applies;
         Text folder;
-        const char* problem;  // how the message begins; nullptr: no message
+        const char* problem;  // nullptr: no message
+        Text shown = "";      // the folder as the message names it; empty: as given
     } cases[] = {
-        {ProgramPath(writable.path()), nullptr},
-        // What code page 936 could not hold stands as a ? in the folder's path.
-        {"C:\\Users\\?\\Tarnwick", "程序所在文件夹的路径中含有系统不支持的字符"},
-        {"\\\\server\\share\\Tarnwick", "程序不能在网络文件夹中运行"},
-        {"Z:\\proc", "程序所在的文件夹无法写入文件"},  // not even for root
+        {true, ProgramPath(writable.path()), nullptr},
+        {true, "\\\\?\\" + ProgramPath(writable.path()), nullptr},
+        // On Windows what code page 936 could not hold stands as a ? in the folder's path.
+        {true, "C:\\Users\\?\\Tarnwick",
+         kWindows ? "程序所在文件夹的路径中含有系统不支持的字符:" : kCommandLine},
+        {true, "C:\\50%off\\Tarnwick", kCommandLine},
+        {!kWindows, "Z:\\tmp\\a\"b\\Tarnwick", kCommandLine},
+        {true, "\\\\server\\share\\Tarnwick", "程序不能在网络文件夹中运行:"},
+        {true, "\\\\?\\UNC\\server\\share\\Tarnwick",
+         "程序不能在网络文件夹中运行:", "\\\\server\\share\\Tarnwick"},
+        {kWindows, deep, "程序所在文件夹的路径太长:"},
+        {true, "Z:\\proc", "程序所在的文件夹无法写入文件"},  // not even for root
     };
     for (const auto& c : cases) {
+        if (!c.applies) {
+            continue;
+        }
         SCOPED_TRACE(Utf8FromText(c.folder));
         const std::optional<Text> warning = ProgramFolderWarning(c.folder);
-        ASSERT_EQ(warning.has_value(), c.problem != nullptr);
-        if (warning) {
-            EXPECT_TRUE(Utf8FromText(*warning).starts_with(c.problem));
-            EXPECT_TRUE(Utf8FromText(*warning).ends_with("例如 D:\\Tarnwick,再从那里运行!"));
+        EXPECT_EQ(warning.has_value(), c.problem != nullptr);
+        if (warning && c.problem != nullptr) {
+            const std::string message = Utf8FromText(*warning);
+            EXPECT_TRUE(message.starts_with(c.problem)) << message;
+            EXPECT_NE(message.find(Utf8FromText(c.shown.empty() ? c.folder : c.shown) + "\r\n"),
+                      std::string::npos);
+            EXPECT_TRUE(message.ends_with(kWhatToDo)) << message;
         }
     }
     EXPECT_TRUE(std::filesystem::is_empty(writable.path()));  // the probe is gone
