@@ -7,7 +7,8 @@
 
 namespace tarnwick::compile {
 
-// Missing files read as empty; the text ends at the first zero byte.
+// Missing files read as empty; the text ends at the first zero byte; long lines are cut
+// (ShownToolOutput).
 void ReadBackToolOutput(ui::InfoWindow& info, Host& host);
 
 }  // namespace tarnwick::compile

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "steps/shown_output.h"
+
 namespace tarnwick {
 
 namespace {
@@ -62,7 +64,7 @@ std::optional<Text> Reason(const std::vector<std::string_view>& lines,
     }
     std::string line(*reason);
     std::erase(line, '\r');
-    return Text::FromBytes(line);
+    return ShownToolOutput(Text::FromBytes(line));
 }
 
 }  // namespace

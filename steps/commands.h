@@ -19,7 +19,7 @@ CommandResult RunWorkWithResult(LogBox& log, Host& host, const Text& commandLine
 // exited with 0 and a line of its output reads `success` (blanks and line ends around it
 // aside). A failure is followed in the log by the tool's reason as it printed it: its first
 // line that begins, after blanks, with one of `reasonStarts`, else its last line that is not
-// empty.
+// empty; a long one is cut (ShownToolOutput).
 struct OutputVerdict {
     Text success;
     std::vector<Text> reasonStarts;

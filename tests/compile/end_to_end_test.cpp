@@ -4,6 +4,7 @@
 // text too), and the forms refused before any tool runs.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -17,6 +18,7 @@
 
 #include "host/encoding.h"
 #include "tests/compile/compile_flow.h"
+#include "tests/support/bounded_wait.h"
 #include "tests/support/fake_tools.h"
 #include "tests/support/temp_folder.h"
 
@@ -150,6 +152,21 @@ TEST_F(CompileEndToEnd, EachOperationHandsItsToolTheFilesAndShowsWhatItPrinted) 
         EXPECT_EQ(sandbox_.Record(), c.record);
         EXPECT_EQ(shown, Text(c.shown.c_str()));
     }
+}
+
+TEST_F(CompileEndToEnd, ALineOfAMegabyteIsShownCutAtACharacter) {
+    const std::string line = ::tarnwick::testing::MegabyteLine();
+    sandbox_.WriteTool("java", {"out=" + line, "out=I: 已完成"});
+    user_.Write("app.apk", "APK");
+    ui::testing::ClickMark(compile_.编译模式);
+    Text shown;
+    {
+        const ::tarnwick::testing::Deadline deadline("showing a tool's output of 1 MB",
+                                                     std::chrono::seconds(5));
+        shown = Run(compile_.反编译, user_ / "app.apk", user_ / "app");
+        ui::InfoWindow(*windows_.Find(app::WindowKind::Info)).编辑框1.widget()->grab();
+    }
+    EXPECT_EQ(shown, Text((line.substr(0, 1000 * 3) + "…\nI: 已完成\n").c_str()));
 }
 
 TEST_F(CompileEndToEnd, ADecompileThatWouldEmptyTheUsersFilesRunsNothing) {

@@ -5,11 +5,15 @@
 #include "host/win/windows_api.h"
 #endif
 
+#include <chrono>
 #include <string>
 
+#include <QWidget>
 #include "host/paths.h"
 #include "push/push_dispatch.h"
+
 #include "tests/push/push_window_test.h"
+#include "tests/support/bounded_wait.h"
 #include "tests/support/tool_sandbox.h"
 
 namespace tarnwick::push::testing {
@@ -51,6 +55,21 @@ TEST_F(PushEndToEnd, AnInstallThatAdbReportsAsFailedEndsInFailureWhateverItsExit
     EXPECT_EQ(sandbox_.Record(), "[adb]\ninstall\n" + Apk() + "\n<<APK>>\n");
     EXPECT_TRUE(LogEndsWith("命令执行失败(返回值0): cmd /c adb install \"" + ApkPath() +
                             "\"\r\nFailure [INSTALL_FAILED_ALREADY_EXISTS]\r\n操作失败!"));
+}
+
+TEST_F(PushEndToEnd, AReasonLineOfAMegabyteIsShownCutAtACharacter) {
+    const std::string line = "Failure [" + ::tarnwick::testing::MegabyteLine() + "]";
+    sandbox_.WriteTool("adb", {"out=" + line});
+    Select(w.APK单选框);
+    sandbox_.host.chooserPaths = {ApkPath()};
+    {
+        const ::tarnwick::testing::Deadline deadline("the install of a tool that printed 1 MB",
+                                                     std::chrono::seconds(5));
+        RunSelectedPush(w, sandbox_.host);
+        w.信息显示窗.widget()->grab();  // painted, as the screen shows it
+    }
+    const std::string shown = line.substr(0, std::string_view("Failure [").size() + 991 * 3);
+    EXPECT_TRUE(LogEndsWith(Text(("\r\n" + shown + "…\r\n操作失败!").c_str())));
 }
 
 TEST_F(PushEndToEnd, EachSystemPushRunsItsBatchFileInOrderAndTheFileDeletesItself) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <thread>
 
 namespace tarnwick::testing {
@@ -22,6 +24,34 @@ bool BoundedWait::Until(const std::function<bool()>& hasEnded) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     return true;
+}
+
+std::string MegabyteLine() {
+    std::string line;
+    for (int i = 0; i < 100'000; ++i) {
+        line += "淺";
+    }
+    return line + std::string(700'000, 'x');
+}
+
+Deadline::Deadline(std::string what, std::chrono::milliseconds limit)
+    : watch_([this, what = std::move(what), limit] {
+          std::unique_lock lock(mutex_);
+          if (!ended_.wait_for(lock, limit, [this] { return done_; })) {
+              std::fprintf(stderr, "Failure: %s took longer than %lld ms; the test program ends\n",
+                           what.c_str(), static_cast<long long>(limit.count()));
+              std::fflush(stderr);
+              std::_Exit(1);
+          }
+      }) {}
+
+Deadline::~Deadline() {
+    {
+        const std::lock_guard lock(mutex_);
+        done_ = true;
+    }
+    ended_.notify_one();
+    watch_.join();
 }
 
 }  // namespace tarnwick::testing

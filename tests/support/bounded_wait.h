@@ -6,7 +6,10 @@
 // never hangs it.
 
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <utility>
 
 #include "host/command_runner.h"
@@ -33,6 +36,28 @@ private:
     std::string what_;
     std::chrono::milliseconds limit_;
     bool overrun_ = false;
+};
+
+// A line of 1 MB in UTF-8 as a tool may print it: 100,000 times 淺 (whose second byte in the
+// program's encoding is a backslash), then 700,000 letters without a place to break, which a
+// text box lays out slowest.
+std::string MegabyteLine();
+
+// A bound on the program's own work (a window laying out text) that a broken change could make
+// take minutes: when the object still lives after `limit`, the test program ends with a failure
+// that names `what`.
+class Deadline {
+public:
+    Deadline(std::string what, std::chrono::milliseconds limit);
+    ~Deadline();
+    Deadline(const Deadline&) = delete;
+    Deadline& operator=(const Deadline&) = delete;
+
+private:
+    std::mutex mutex_;
+    std::condition_variable ended_;
+    bool done_ = false;
+    std::thread watch_;
 };
 
 }  // namespace tarnwick::testing
