@@ -13,8 +13,10 @@
 
 #include "host/command_runner.h"
 #include "host/files.h"
+#include "host/paths.h"
 #include "host/web_address.h"
 #include "host/win/process_start.h"
+#include "host/win/reparse_points.h"
 #include "tests/support/bounded_wait.h"
 #include "tests/support/fake_tools.h"
 
@@ -146,6 +148,37 @@ TEST(WindowsFiles, ReadAlongsideReadersAndWriteOnlyAlone) {
     }
     EXPECT_TRUE(WriteWholeFile("命令.txt", {"wipe"}));
     EXPECT_EQ(ReadWholeFile("命令.txt"), "wipe");
+}
+
+TEST(WindowsFiles, OnlyReparsePointsThatStandForAnotherNameAreLinks) {
+    TempFolder folder;
+    folder.Write("out/apktool.yml", "version");
+    folder.Write("out/dist/app.apk", "APK");
+    const Text out = ProgramPath(folder / "out");
+    const Text apk = out + "\\dist\\app.apk";
+    // Wine makes no reparse points: the stand-in gives the file its tag.
+    const struct {
+        DWORD tag;
+        bool link;
+    } cases[] = {{IO_REPARSE_TAG_CLOUD_6, false},
+                 {IO_REPARSE_TAG_DEDUP, false},
+                 {IO_REPARSE_TAG_SYMLINK, true},
+                 {IO_REPARSE_TAG_MOUNT_POINT, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.tag);
+        SetReparseTagStandIn(L"app.apk", c.tag);
+        EXPECT_EQ(IsLink(apk), c.link);
+        EXPECT_EQ(WalkFolder(out, ""), c.link ? FolderWalk::HoldsLink : FolderWalk::Plain);
+    }
+    SetReparseTagStandIn(L"", 0);
+    // The file itself under another name, and its path resolved.
+    ASSERT_TRUE(CreateHardLinkW((folder / "app.apk").c_str(), (folder / "out/dist/app.apk").c_str(),
+                                nullptr));
+    EXPECT_EQ(WalkFolder(out, ProgramPath(folder / "app.apk")), FolderWalk::HoldsFile);
+    EXPECT_EQ(WalkFolder(out, ProgramPath(folder / "out")), FolderWalk::Plain);
+    EXPECT_TRUE(LiesInside(ProgramPath(folder / "out/dist/../dist/app.apk"), out));
+    EXPECT_TRUE(LiesInside(out + "\\new\\app.apk", out));  // not made yet
+    EXPECT_FALSE(LiesInside(ProgramPath(folder / "app.apk"), out));
 }
 
 // HKEY_CLASSES_ROOT of this process redirected to a key of the test's own.
