@@ -166,7 +166,7 @@ TEST_F(CompileEndToEnd, ALineOfAMegabyteIsShownCutAtACharacter) {
         shown = Run(compile_.反编译, user_ / "app.apk", user_ / "app");
         ui::InfoWindow(*windows_.Find(app::WindowKind::Info)).编辑框1.widget()->grab();
     }
-    EXPECT_EQ(shown, Text((line.substr(0, 1000 * 3) + "…\nI: 已完成\n").c_str()));
+    EXPECT_EQ(shown, Text((line.substr(0, std::size_t{1000} * 3) + "…\nI: 已完成\n").c_str()));
 }
 
 TEST_F(CompileEndToEnd, ADecompileThatWouldEmptyTheUsersFilesRunsNothing) {

@@ -68,7 +68,8 @@ TEST_F(PushEndToEnd, AReasonLineOfAMegabyteIsShownCutAtACharacter) {
         RunSelectedPush(w, sandbox_.host);
         w.信息显示窗.widget()->grab();  // painted, as the screen shows it
     }
-    const std::string shown = line.substr(0, std::string_view("Failure [").size() + 991 * 3);
+    const std::string shown =
+        line.substr(0, std::string_view("Failure [").size() + std::size_t{991} * 3);
     EXPECT_TRUE(LogEndsWith(Text(("\r\n" + shown + "…\r\n操作失败!").c_str())));
 }
 
