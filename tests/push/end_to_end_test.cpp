@@ -14,6 +14,7 @@
 
 #include "tests/push/push_window_test.h"
 #include "tests/support/bounded_wait.h"
+#include "tests/support/fake_tools.h"
 #include "tests/support/tool_sandbox.h"
 
 namespace tarnwick::push::testing {

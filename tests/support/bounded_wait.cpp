@@ -26,14 +26,6 @@ bool BoundedWait::Until(const std::function<bool()>& hasEnded) {
     return true;
 }
 
-std::string MegabyteLine() {
-    std::string line;
-    for (int i = 0; i < 100'000; ++i) {
-        line += "淺";
-    }
-    return line + std::string(700'000, 'x');
-}
-
 Deadline::Deadline(std::string what, std::chrono::milliseconds limit)
     : watch_([this, what = std::move(what), limit] {
           std::unique_lock lock(mutex_);

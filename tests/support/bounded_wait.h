@@ -38,11 +38,6 @@ private:
     bool overrun_ = false;
 };
 
-// A line of 1 MB in UTF-8 as a tool may print it: 100,000 times 淺 (whose second byte in the
-// program's encoding is a backslash), then 700,000 letters without a place to break, which a
-// text box lays out slowest.
-std::string MegabyteLine();
-
 // A bound on the program's own work (a window laying out text) that a broken change could make
 // take minutes: when the object still lives after `limit`, the test program ends with a failure
 // that names `what`.

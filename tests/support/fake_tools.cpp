@@ -107,6 +107,14 @@ void RemoveFakeTool(const TempFolder& folder, std::string_view name) {
     WriteActs(folder, name, {});
 }
 
+std::string MegabyteLine() {
+    std::string line;
+    for (int i = 0; i < 100'000; ++i) {
+        line += "淺";
+    }
+    return line + std::string(700'000, 'x');
+}
+
 void InstallApktoolLauncher(const TempFolder& folder) {
 #ifdef _WIN32
     const char* launcher = "apktool.bat";

@@ -33,6 +33,11 @@ void InstallFakeTool(const TempFolder& folder, std::string_view name, std::strin
 // Removes the fake tool `name` from `folder`.
 void RemoveFakeTool(const TempFolder& folder, std::string_view name);
 
+// A line of 1 MB in UTF-8 as a tool may print it: 100,000 times 淺 (whose second byte in the
+// program's encoding is a backslash), then 700,000 letters without a place to break, which a
+// text box lays out slowest.
+std::string MegabyteLine();
+
 // Copies the compile mode's apktool launcher (apktool.bat on Windows, apktool elsewhere), as
 // the program folder holds it, into `folder`: it runs "java -jar <folder>/apktool.jar".
 void InstallApktoolLauncher(const TempFolder& folder);
