@@ -130,6 +130,11 @@ TEST_F(CompileEndToEnd, EachOperationHandsItsToolTheFilesAndShowsWhatItPrinted) 
          apktool + "b\n-f\n" + (user_ / "decoded").string() + "\n-o\n" +
              (user_ / "my apps/新.apk").string() + "\n",
          printed},
+        // 淺's second byte in the program's encoding is a backslash: the closing quote stays.
+        {"rebuild 淺", &compile_.回编译, "淺", "my apps/新.apk",
+         apktool + "b\n-f\n" + (user_ / "淺").string() + "\n-o\n" +
+             (user_ / "my apps/新.apk").string() + "\n",
+         printed},
         {"sign", &compile_.签名, "my apps/应用.apk", "my apps/已签名.apk",
          "[java]\n-jar\nsignapk.jar\n<<signapk.jar>>\ntestkey.x509.pem\n<<testkey.x509.pem>>\n"
          "testkey.pk8\n<<testkey.pk8>>\n" +
