@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "app/program_folder_warning.h"
+#include "app/user_program_folder_warning.h"
 #include "app/window_manager.h"
 #include "app/wiring.h"
 #include "host/executable_path.h"
@@ -31,15 +32,19 @@ int main(int /*argc*/, char** /*argv*/) {
     fonts.Finish();
 
     tarnwick::ui::QtHost host;
-    const tarnwick::Text folder = tarnwick::SplitProgramPath(tarnwick::ExecutablePath()).directory;
-    if (const std::optional<tarnwick::Text> warning = tarnwick::app::ProgramFolderWarning(folder)) {
+    const tarnwick::ProgramFolderChoice folder = tarnwick::ChooseProgramFolder(
+        tarnwick::SplitProgramPath(tarnwick::ExecutablePath()).directory);
+    if (const std::optional<tarnwick::Text> warning =
+            folder.usable ? tarnwick::app::ProgramFolderWarning(folder.folder)
+                          : tarnwick::app::UserProgramFolderWarning(folder.folder)) {
         host.ShowMessage(*warning, 0, "警告!");
         return 1;
     }
     tarnwick::app::WindowManager windows(
         tarnwick::app::WireWindows(host), [](int code) { std::exit(code); },
         [] { QCoreApplication::quit(); });
-    if (!tarnwick::FixProgramDirectory() || !windows.OpenWindow(tarnwick::app::WindowKind::Home)) {
+    if (!tarnwick::FixProgramDirectory(folder.folder) ||
+        !windows.OpenWindow(tarnwick::app::WindowKind::Home)) {
         host.ShowMessage(kStartError, 0);
         return -1;
     }

@@ -3,9 +3,11 @@
 #include <system_error>
 
 #include "host/command_paths.h"
-#include "host/executable_path.h"
 #include "host/files.h"
 #include "host/paths.h"
+#ifndef _WIN32
+#include "host/posix/user_program_folder.h"
+#endif
 
 namespace tarnwick {
 
@@ -37,18 +39,29 @@ FolderProblem CheckProgramFolder(const Text& folder) {
     return CanCreateFileIn(folder) ? FolderProblem::None : FolderProblem::NotWritable;
 }
 
-bool FixProgramDirectory() {
-    const Text executable = ExecutablePath();
-    const Text directory = SplitProgramPath(executable).directory;
-    if (directory.empty()) {
+ProgramFolderChoice ChooseProgramFolder(const Text& executableFolder) {
+#ifdef _WIN32
+    return {executableFolder};
+#else
+    if (executableFolder.empty() || !FileExists(executableFolder + "\\installed")) {
+        return {executableFolder};
+    }
+    const std::filesystem::path folder = posix::UserProgramFolder();
+    return {ProgramPath(folder),
+            posix::SetUpUserProgramFolder(folder, NativePath(executableFolder))};
+#endif
+}
+
+bool FixProgramDirectory(const Text& folder) {
+    if (folder.empty()) {
         return false;
     }
     std::error_code error;
-    std::filesystem::current_path(NativePath(directory), error);
+    std::filesystem::current_path(NativePath(folder), error);
     if (error) {
         return false;
     }
-    FixedDirectory() = directory;
+    FixedDirectory() = folder;
     return true;
 }
 
