@@ -27,6 +27,8 @@ int main(int /*argc*/, char** /*argv*/) {
     tarnwick::ui::QtCommandLine commandLine;
     QApplication application(commandLine.count, commandLine.values);
     QApplication::setQuitOnLastWindowClosed(false);  // the window manager decides
+    // The menu entry the desktop shows the windows under (StartupWMClass there: tarnwick).
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tarnwick.Tarnwick"));
     tarnwick::ui::LoadQtChineseTexts();
     tarnwick::ui::SignalFirstPaint();
     fonts.Finish();

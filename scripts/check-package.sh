@@ -58,19 +58,17 @@ fail() {
 deb="$("$top/scripts/make-deb.sh")"
 lintian --fail-on error,warning "$deb"
 dpkg-deb -x "$deb" "$work/tree"
-desktop-file-validate "$work/tree/usr/share/applications/io.github.tarnwick.Tarnwick.desktop"
-appstreamcli validate --no-net \
-    "$work/tree/usr/share/metainfo/io.github.tarnwick.Tarnwick.metainfo.xml"
+id=io.github.tarnwick.Tarnwick
+desktop-file-validate "$work/tree/usr/share/applications/$id.desktop"
+appstreamcli validate --no-net "$work/tree/usr/share/metainfo/$id.metainfo.xml"
 
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$deb" >/dev/null
 
 useradd --create-home --shell /bin/bash "$user"
 home="$(getent passwd "$user" | cut -d: -f6)"
 folder="$home/.local/share/tarnwick"
-as_user() {
-    setpriv --reuid="$user" --regid="$user" --init-groups \
-        env -i HOME="$home" USER="$user" LOGNAME="$user" PATH=/usr/bin:/bin LANG=C.UTF-8 "$@"
-}
+as_user=(setpriv --reuid="$user" --regid="$user" --init-groups
+    env -i HOME="$home" USER="$user" LOGNAME="$user" PATH=/usr/bin:/bin LANG=C.UTF-8)
 links_resolve() {
     local link
     for link in apktool apktool.jar signapk.jar; do
@@ -86,10 +84,14 @@ mkfifo "$work/display"
 Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb=$!
 read -r -t 20 display <"$work/display" || fail "Xvfb did not start"
-as_user DISPLAY=":$display" /usr/bin/tarnwick >"$work/program.log" 2>&1 &
+"${as_user[@]}" DISPLAY=":$display" /usr/bin/tarnwick >"$work/program.log" 2>&1 &
 program=$!
-DISPLAY=":$display" timeout 60 xdotool search --sync --onlyvisible --class Tarnwick >/dev/null ||
+# Its window is of the class that the menu entry names.
+class="$(sed -n 's/^StartupWMClass=//p' "$work/tree/usr/share/applications/$id.desktop")"
+window="$(DISPLAY=":$display" timeout 60 xdotool search --sync --onlyvisible --class "$class")" ||
     fail "no home window: $(cat "$work/program.log")"
+xprop -display ":$display" -id "${window%%$'\n'*}" WM_CLASS | grep -q ", \"$class\"\$" ||
+    fail "the window's class is not $class"
 mkdir -p "$top/build/pictures"
 import -display ":$display" -window root "$top/build/pictures/package-home.png"
 [ "$(readlink "/proc/$program/cwd")" = "$folder" ] || fail "the program does not work in $folder"
@@ -105,19 +107,19 @@ links_resolve "first start"
 (cd "$top" && cmake --preset ci >/dev/null && cmake --build --preset ci --target run_command_line) \
     >/dev/null
 install -m 755 "$top/build-ci/tests/run_command_line" "$work/"
-as_user mkdir -p "$home/tiny src/res/values" "$home/tiny src/smali/t"
-as_user tee "$home/tiny src/AndroidManifest.xml" >/dev/null <<'XML'
+"${as_user[@]}" mkdir -p "$home/tiny src/res/values" "$home/tiny src/smali/t"
+"${as_user[@]}" tee "$home/tiny src/AndroidManifest.xml" >/dev/null <<'XML'
 <manifest xmlns:android="http://schemas.android.com/apk/res/android" package="t.tiny"><application android:label="@string/app_name"/></manifest>
 XML
-as_user tee "$home/tiny src/res/values/strings.xml" >/dev/null <<'XML'
+"${as_user[@]}" tee "$home/tiny src/res/values/strings.xml" >/dev/null <<'XML'
 <resources><string name="app_name">Tiny</string></resources>
 XML
 printf 'version: 2.7.0\napkFileName: tiny.apk\nusesFramework:\n  ids:\n  - 1\n' |
-    as_user tee "$home/tiny src/apktool.yml" >/dev/null
+    "${as_user[@]}" tee "$home/tiny src/apktool.yml" >/dev/null
 printf '.class public Lt/Main;\n.super Ljava/lang/Object;\n' |
-    as_user tee "$home/tiny src/smali/t/Main.smali" >/dev/null
+    "${as_user[@]}" tee "$home/tiny src/smali/t/Main.smali" >/dev/null
 run_line() {
-    (cd "$folder" && as_user "$work/run_command_line" "$1") >"$work/line.log" 2>&1 ||
+    (cd "$folder" && "${as_user[@]}" "$work/run_command_line" "$1") >"$work/line.log" 2>&1 ||
         fail "$1: $(cat "$work/line.log")"
 }
 run_line 'cmd /c apktool b -f "C:\tiny src" -o C:\tiny.apk'
@@ -129,7 +131,7 @@ apksigner verify "$home/signed.apk" || fail "the APK was not signed"
 [ -z "$(find "$home/.local/share/apktool" -type l)" ] || fail "a framework link into the system"
 
 # An upgrade and the purge leave the user's home as it is.
-echo "an image of the user's" | as_user tee "$folder/recovery/find5_twrp_recovery.img" >/dev/null
+echo "an image of the user's" | "${as_user[@]}" tee "$folder/recovery/find5_twrp_recovery.img" >/dev/null
 listing="$(home_listing)"
 version="$(dpkg-deb -f "$deb" Version)"
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \

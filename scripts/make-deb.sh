@@ -12,7 +12,11 @@ cd "$top"
 export SOURCE_DATE_EPOCH="$(git log -1 --format=%ct)"
 count="$(git rev-list --count HEAD)"
 version="${1:-1.0+$(TZ=UTC git log -1 --date=format-local:%Y%m%d --format=%cd).$count}"
-cmake -S . -B build-deb -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARNWICK_WARNINGS_AS_ERRORS=ON \
+# Debian's own build flags: -O2 (at -O3 GCC 12 warns of overlapping copies inside std::string
+# that cannot happen) and its hardening.
+cmake -S . -B build-deb -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE=-DNDEBUG \
+    -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
+    -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" -DTARNWICK_WARNINGS_AS_ERRORS=ON \
     -DBUILD_TESTING=OFF -DCMAKE_INSTALL_PREFIX=/usr -DTARNWICK_PACKAGE_VERSION="$version" \
     -DTARNWICK_PACKAGE_COMMIT="$(git rev-parse --short=12 HEAD)" >&2
 cmake --build build-deb >&2
