@@ -49,6 +49,7 @@ clean_up() {
     exit "$status"
 }
 trap clean_up EXIT
+trap 'exit 130' INT TERM
 fail() {
     echo "package check: $*" >&2
     exit 1
@@ -72,7 +73,9 @@ as_user=(setpriv --reuid="$user" --regid="$user" --init-groups
 links_resolve() {
     local link
     for link in apktool apktool.jar signapk.jar; do
-        [ -L "$folder/$link" ] && [ -e "$folder/$link" ] || fail "$link does not resolve ($1)"
+        if [ ! -L "$folder/$link" ] || [ ! -e "$folder/$link" ]; then
+            fail "$link does not resolve ($1)"
+        fi
     done
 }
 home_listing() {
@@ -108,12 +111,11 @@ links_resolve "first start"
     >/dev/null
 install -m 755 "$top/build-ci/tests/run_command_line" "$work/"
 "${as_user[@]}" mkdir -p "$home/tiny src/res/values" "$home/tiny src/smali/t"
-"${as_user[@]}" tee "$home/tiny src/AndroidManifest.xml" >/dev/null <<'XML'
-<manifest xmlns:android="http://schemas.android.com/apk/res/android" package="t.tiny"><application android:label="@string/app_name"/></manifest>
-XML
-"${as_user[@]}" tee "$home/tiny src/res/values/strings.xml" >/dev/null <<'XML'
-<resources><string name="app_name">Tiny</string></resources>
-XML
+printf '%s\n' '<manifest xmlns:android="http://schemas.android.com/apk/res/android"' \
+    '  package="t.tiny"><application android:label="@string/app_name"/></manifest>' |
+    "${as_user[@]}" tee "$home/tiny src/AndroidManifest.xml" >/dev/null
+echo '<resources><string name="app_name">Tiny</string></resources>' |
+    "${as_user[@]}" tee "$home/tiny src/res/values/strings.xml" >/dev/null
 printf 'version: 2.7.0\napkFileName: tiny.apk\nusesFramework:\n  ids:\n  - 1\n' |
     "${as_user[@]}" tee "$home/tiny src/apktool.yml" >/dev/null
 printf '.class public Lt/Main;\n.super Ljava/lang/Object;\n' |
@@ -131,7 +133,8 @@ apksigner verify "$home/signed.apk" || fail "the APK was not signed"
 [ -z "$(find "$home/.local/share/apktool" -type l)" ] || fail "a framework link into the system"
 
 # An upgrade and the purge leave the user's home as it is.
-echo "an image of the user's" | "${as_user[@]}" tee "$folder/recovery/find5_twrp_recovery.img" >/dev/null
+echo "an image of the user's" |
+    "${as_user[@]}" tee "$folder/recovery/find5_twrp_recovery.img" >/dev/null
 listing="$(home_listing)"
 version="$(dpkg-deb -f "$deb" Version)"
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \

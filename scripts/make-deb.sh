@@ -9,7 +9,8 @@ set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$top/scripts/install-deps.sh" run deb >&2
 cd "$top"
-export SOURCE_DATE_EPOCH="$(git log -1 --format=%ct)"
+SOURCE_DATE_EPOCH="$(git log -1 --format=%ct)"
+export SOURCE_DATE_EPOCH
 count="$(git rev-list --count HEAD)"
 version="${1:-1.0+$(TZ=UTC git log -1 --date=format-local:%Y%m%d --format=%cd).$count}"
 # Debian's own build flags: -O2 (at -O3 GCC 12 warns of overlapping copies inside std::string

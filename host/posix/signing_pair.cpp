@@ -80,10 +80,10 @@ std::error_code WriteNewPrivateFile(const fs::path& path, std::string_view bytes
     std::error_code error;
     while (!bytes.empty() && !error) {
         const ssize_t written = write(file, bytes.data(), bytes.size());
-        if (written < 0 && errno != EINTR) {
-            error.assign(errno, std::generic_category());
-        } else if (written > 0) {
+        if (written > 0) {
             bytes.remove_prefix(static_cast<std::size_t>(written));
+        } else if (written == 0 || errno != EINTR) {
+            error.assign(written == 0 ? EIO : errno, std::generic_category());
         }
     }
     if (close(file) != 0 && !error) {

@@ -94,7 +94,7 @@ TEST(ChooseProgramFolder, NamesAUsersFolderThatCannotBeMade) {
     EXPECT_FALSE(choice.usable);
     EXPECT_EQ(Utf8FromText(UserProgramFolderWarning(choice.folder)),
               "无法使用程序文件夹:\r\n\r\nZ:\\proc\\tarnwick\r\n\r\n"
-              "请腾出磁盘空间,或修改该文件夹的权限使您能够写入,再重新运行程序!");
+              "请腾出磁盘空间,或修改该文件夹的权限使您能够写入,再重新运行!");
 }
 
 }  // namespace
