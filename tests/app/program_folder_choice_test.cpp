@@ -28,6 +28,8 @@ bool SigningPairMatches(const fs::path& certificate, const fs::path& key) {
     return std::system(command.c_str()) == 0;
 }
 
+constexpr const char* kSystemFramework = "/usr/share/android-framework-res/framework-res.apk";
+
 fs::perms Permissions(const fs::path& file) {
     return fs::status(file).permissions() & fs::perms::all;
 }
@@ -49,7 +51,13 @@ TEST(ChooseProgramFolder, TheProgramsOwnOrTheUsersOwnFolder) {
         fs::path folder;  // the folder chosen
     } starts[] = {
         {"a build from a clone", clone, [] {}, clone.path()},
-        {"the first start of the installed program", installed, [] {}, user},
+        // Debian's own apktool command left its link to the system's framework behind.
+        {"the first start of the installed program", installed,
+         [&] {
+             fs::create_directories(data / "apktool/framework");
+             fs::create_symlink(kSystemFramework, data / "apktool/framework/1.apk");
+         },
+         user},
         {"a later start, with files of the user's and a link that leads nowhere", installed,
          [&] {
              data.Write("tarnwick/recovery/find5_twrp_recovery.img", "image");
@@ -74,7 +82,8 @@ TEST(ChooseProgramFolder, TheProgramsOwnOrTheUsersOwnFolder) {
     EXPECT_EQ(data.Read("tarnwick/recovery/find5_twrp_recovery.img"), "image");
     EXPECT_EQ(data.Read("tarnwick/testkey.pk8"), "the user's key");
     EXPECT_EQ(data.Read("tarnwick/testkey.x509.pem"), "the user's certificate");
-    EXPECT_TRUE(fs::is_directory(data / "apktool/framework"));
+    EXPECT_TRUE(fs::is_empty(data / "apktool/framework"));
+    EXPECT_TRUE(fs::is_regular_file(kSystemFramework));
     EXPECT_TRUE(fs::is_directory(home / ".local/share/apktool/framework"));
 
     // The signing pair made at the first start, for a user without one.
