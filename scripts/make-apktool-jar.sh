@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes JAR, a jar of only a manifest that starts Debian's apktool with Debian's own jars: its
 # apktool-cli.jar names no class path. The class path holds the jar names of the apktool
-# version installed here, so the jar works with that version's minor releases.
+# installed here (the Debian package therefore asks for apktool of this minor version).
 # Usage: make-apktool-jar.sh JAR
 set -euo pipefail
 jar="$(realpath -m "$1")"
