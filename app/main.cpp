@@ -5,9 +5,9 @@
 #include <optional>
 
 #include "app/program_folder_warning.h"
+#include "app/user_program_folder_warning.h"
 #include "app/window_manager.h"
 #include "app/wiring.h"
-#include "host/executable_path.h"
 #include "host/program_directory.h"
 #include "ui/first_paint_signal.h"
 #include "ui/qt_host.h"
@@ -26,20 +26,26 @@ int main(int /*argc*/, char** /*argv*/) {
     tarnwick::ui::QtCommandLine commandLine;
     QApplication application(commandLine.count, commandLine.values);
     QApplication::setQuitOnLastWindowClosed(false);  // the window manager decides
+    // The menu entry the desktop shows the windows under (StartupWMClass there: tarnwick).
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tarnwick.Tarnwick"));
     tarnwick::ui::LoadQtChineseTexts();
     tarnwick::ui::SignalFirstPaint();
     fonts.Finish();
 
     tarnwick::ui::QtHost host;
-    const tarnwick::Text folder = tarnwick::SplitProgramPath(tarnwick::ExecutablePath()).directory;
-    if (const std::optional<tarnwick::Text> warning = tarnwick::app::ProgramFolderWarning(folder)) {
+    const tarnwick::ProgramFolderChoice folder =
+        tarnwick::ChooseProgramFolder(tarnwick::ExecutableFolder());
+    if (const std::optional<tarnwick::Text> warning =
+            folder.usable ? tarnwick::app::ProgramFolderWarning(folder.folder)
+                          : tarnwick::app::UserProgramFolderWarning(folder.folder)) {
         host.ShowMessage(*warning, 0, "警告!");
         return 1;
     }
     tarnwick::app::WindowManager windows(
         tarnwick::app::WireWindows(host), [](int code) { std::exit(code); },
         [] { QCoreApplication::quit(); });
-    if (!tarnwick::FixProgramDirectory() || !windows.OpenWindow(tarnwick::app::WindowKind::Home)) {
+    if (!tarnwick::FixProgramDirectory(folder.folder) ||
+        !windows.OpenWindow(tarnwick::app::WindowKind::Home)) {
         host.ShowMessage(kStartError, 0);
         return -1;
     }

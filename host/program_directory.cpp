@@ -8,6 +8,9 @@
 #include "host/lead_byte.h"
 #include "host/long_path_prefix.h"
 #include "host/paths.h"
+#ifndef _WIN32
+#include "host/posix/user_program_folder.h"
+#endif
 
 namespace tarnwick {
 
@@ -51,19 +54,34 @@ FolderProblem CheckProgramFolder(const Text& folder) {
     return CanCreateFileIn(folder) ? FolderProblem::None : FolderProblem::NotWritable;
 }
 
-bool FixProgramDirectory() {
-    const Text executable = ExecutablePath();
-    const Text directory = Text::FromBytes(
-        WithoutLongPathPrefix<char>(SplitProgramPath(executable).directory.bytes()));
-    if (directory.empty()) {
+Text ExecutableFolder() {
+    return Text::FromBytes(
+        WithoutLongPathPrefix<char>(SplitProgramPath(ExecutablePath()).directory.bytes()));
+}
+
+ProgramFolderChoice ChooseProgramFolder(const Text& executableFolder) {
+#ifdef _WIN32
+    return {executableFolder};
+#else
+    if (executableFolder.empty() || !FileExists(executableFolder + "\\installed")) {
+        return {executableFolder};
+    }
+    const std::filesystem::path folder = posix::UserProgramFolder();
+    return {ProgramPath(folder),
+            posix::SetUpUserProgramFolder(folder, NativePath(executableFolder))};
+#endif
+}
+
+bool FixProgramDirectory(const Text& folder) {
+    if (folder.empty()) {
         return false;
     }
     std::error_code error;
-    std::filesystem::current_path(NativePath(directory), error);
+    std::filesystem::current_path(NativePath(folder), error);
     if (error) {
         return false;
     }
-    FixedDirectory() = directory;
+    FixedDirectory() = folder;
     return true;
 }
 

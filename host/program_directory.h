@@ -1,6 +1,8 @@
 #pragma once
 // The program directory: the folder of the program's executable, fixed once at start-up and
 // made the current directory, so that work files with relative names live beside the program.
+// An installed program on Linux (a file `installed` lies beside it) works in a folder of each
+// user's own instead, since its own folder is root's.
 
 #include "host/text.h"
 
@@ -27,9 +29,20 @@ enum class FolderProblem {
 // `folder` in its ordinary form, without the long-path prefix \\?\ (long_path_prefix.h).
 FolderProblem CheckProgramFolder(const Text& folder);
 
-// Finds the executable, remembers its folder and makes it the current directory.
-// False when the folder cannot be determined or entered.
-bool FixProgramDirectory();
+// The folder of the program's executable, in its ordinary form (without \\?\\).
+Text ExecutableFolder();
+
+// The folder the program works in, given the executable's folder: that folder itself, or for an
+// installed program on Linux the user's own (C:\.local\share\tarnwick), made and set up here.
+struct ProgramFolderChoice {
+    Text folder;
+    bool usable = true;  // false: the user's own folder cannot be made or written
+};
+ProgramFolderChoice ChooseProgramFolder(const Text& executableFolder);
+
+// Remembers the folder and makes it the current directory. False when it is empty or cannot be
+// entered.
+bool FixProgramDirectory(const Text& folder);
 
 // The folder fixed by FixProgramDirectory, without a trailing backslash.
 Text ProgramDirectory();

@@ -11,28 +11,7 @@
 # Usage: stage-apk-tools.sh PROGRAM_FOLDER
 set -euo pipefail
 folder="$(cd "$1" && pwd)"
-apktool_jars=/usr/share/apktool
-if [ ! -e "$apktool_jars/apktool-cli.jar" ]; then
-    echo "Debian's apktool is not installed (scripts/install-deps.sh installs it)" >&2
-    exit 1
-fi
-
-# Debian's apktool-cli.jar names no class path. The manifest names every jar by absolute path:
-# the first on the Class-Path line itself, the others on continuation lines (a leading blank
-# continues the line, the second blank separates the names).
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-mkdir "$work/META-INF"
-{
-    printf 'Manifest-Version: 1.0\r\nMain-Class: brut.apktool.Main\r\n'
-    separator="Class-Path: "
-    for jar in "$apktool_jars"/*.jar; do
-        printf '%s%s\r\n' "$separator" "$jar"
-        separator="  "
-    done
-} > "$work/META-INF/MANIFEST.MF"
-rm -f "$folder/apktool.jar"
-(cd "$work" && zip -q -X "$folder/apktool.jar" META-INF/MANIFEST.MF)
+"$(dirname "$0")/make-apktool-jar.sh" "$folder/apktool.jar"
 
 install -m 755 "$(dirname "$0")/../packaging/linux/apktool" "$folder/apktool"
 

@@ -17,3 +17,5 @@ ctest --preset windows
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize
 ctest --preset sanitize
+# CI also checks the Debian package: made, installed, used by a new user, upgraded, purged.
+[ "${CI:-}" != true ] || scripts/check-package.sh

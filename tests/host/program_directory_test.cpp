@@ -30,7 +30,7 @@ TEST(SplitProgramPath, CutsAtTheLastBackslash) {
 
 TEST(FixProgramDirectory, MakesTheExecutablesFolderCurrent) {
     testing::CurrentDirectory restore(std::filesystem::temp_directory_path());
-    ASSERT_TRUE(FixProgramDirectory());
+    ASSERT_TRUE(FixProgramDirectory(SplitProgramPath(ExecutablePath()).directory));
     const Text directory = ProgramDirectory();
     EXPECT_NE(RightText(directory, 1), "\\");
     EXPECT_EQ(NativePath(directory), std::filesystem::current_path());
