@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QFontDatabase>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
 #include <QWidget>
 #include <QWindow>
@@ -92,8 +93,18 @@ QFont ToQFont(const Font& font) {
     return result;
 }
 
-QImage ArtPicture(const char* name) {
-    return name && *name ? ArtImage(QString::fromUtf8(name)) : QImage();
+ArtPicture LoadArtPicture(const char* name) {
+    if (!name || !*name) {
+        return {};
+    }
+    const QString single = QString::fromUtf8(name);
+    return {ArtImage(single), ArtImage(single + QStringLiteral("_2x"))};
+}
+
+void DrawArtPicture(QPainter& painter, const QRect& target, const ArtPicture& picture) {
+    const bool scaled = painter.device()->devicePixelRatio() > 1 && !picture.doubled.isNull();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, scaled ? picture.doubled : picture.single);
 }
 
 void SetUpMarkButton(QAbstractButton* button, const ControlRecord& record,

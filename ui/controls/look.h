@@ -14,6 +14,8 @@
 class QAbstractButton;
 class QMouseEvent;
 class QObject;
+class QPainter;
+class QRect;
 class QWidget;
 
 namespace tarnwick::ui {
@@ -30,8 +32,18 @@ QFont DefaultGuiFont();
 // A template font: its face at its pixel height. Without a face, the default GUI font (at the
 // given height if there is one). "微软雅黑" falls back to an installed CJK face.
 QFont ToQFont(const Font& font);
-// The artwork `name` (":/art/<name>.ppm"), read in place; a null image when there is none.
-QImage ArtPicture(const char* name);
+// A picture of the artwork at the size it is shown and at twice that size, both read in place.
+struct ArtPicture {
+    QImage single;   // ":/art/<name>.ppm"
+    QImage doubled;  // ":/art/<name>_2x.ppm"
+    bool isNull() const { return single.isNull(); }
+};
+// The artwork `name`; null pictures when there is none.
+ArtPicture LoadArtPicture(const char* name);
+// Draws `picture` onto `target`. Chosen at each paint, so a window moved to a screen of another
+// scale repaints right: at a device pixel ratio of 1 the picture of that size, unscaled; above
+// it the doubled one, scaled down smoothly up to a ratio of 2 and enlarged only beyond.
+void DrawArtPicture(QPainter& painter, const QRect& target, const ArtPicture& picture);
 
 // Sets the text and background colours of a platform control. Disabled text keeps the
 // platform's look.
