@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <cmath>
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
@@ -54,14 +56,24 @@ QFont SystemGuiFont() {
     SelectObject(screen, previous);
     ReleaseDC(nullptr, screen);
     QFont font(QString::fromWCharArray(face, faceLength > 0 ? faceLength - 1 : 0));
-    // A negative height is the character height; a positive one the cell's, leading included.
-    font.setPixelSize(logical.lfHeight < 0 ? -logical.lfHeight
-                                           : metrics.tmHeight - metrics.tmInternalLeading);
+    // A positive height is the cell's, leading included: as a character height it is negative.
+    const int height =
+        logical.lfHeight < 0 ? logical.lfHeight : metrics.tmInternalLeading - metrics.tmHeight;
+    font.setPixelSize(GuiFontPixelSize(height, static_cast<int>(GetDpiForSystem())));
     return font;
 }
 #endif
 
 }  // namespace
+
+int GuiFontPixelSize(int lfHeight, int systemDpi) {
+    constexpr int kLaidOutFor = 12;
+    if (lfHeight >= 0 || systemDpi <= 0) {
+        return kLaidOutFor;
+    }
+    const auto size = std::lround(-lfHeight * 96.0 / systemDpi);
+    return size >= 9 && size <= 16 ? static_cast<int>(size) : kLaidOutFor;
+}
 
 QFont DefaultGuiFont() {
 #ifdef Q_OS_WIN

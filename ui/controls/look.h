@@ -29,6 +29,10 @@ QColor ToQColor(Rgb rgb);
 // (DEFAULT_GUI_FONT, 宋体 at 12 pixels on Chinese Windows), not Qt's application font, which is
 // taller; elsewhere the CJK face stands in at that size, so the texts fit their boxes as there.
 QFont DefaultGuiFont();
+// The default GUI font's pixel size, in the device-independent pixels Qt scales by itself, from
+// the stock font's character height (a negative lfHeight) in pixels of the system's DPI. A size
+// outside 9 to 16 pixels, or nonsense, gives the 12 pixels the windows were laid out for.
+int GuiFontPixelSize(int lfHeight, int systemDpi);
 // A template font: its face at its pixel height. Without a face, the default GUI font (at the
 // given height if there is one). "微软雅黑" falls back to an installed CJK face.
 QFont ToQFont(const Font& font);
