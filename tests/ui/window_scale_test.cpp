@@ -106,19 +106,13 @@ int UnclippedInkWidth(const QString& text, const QFont& font) {
     QImage canvas(logical * Scale(), QImage::Format_RGB32);
     canvas.setDevicePixelRatio(Scale());
     canvas.fill(Qt::white);
+    const QImage blank = canvas.copy();
     QPainter painter(&canvas);
     painter.setFont(font);
     painter.setPen(Qt::black);
     painter.drawText(QPoint(20, 10 + metrics.ascent()), text);
     painter.end();
-    const auto [left, right] = InkColumns(
-        canvas,
-        [&] {
-            QImage white(canvas.size(), QImage::Format_RGB32);
-            white.fill(Qt::white);
-            return white;
-        }(),
-        canvas.rect());
+    const auto [left, right] = InkColumns(canvas, blank, canvas.rect());
     return right - left;
 }
 
@@ -130,20 +124,7 @@ QString Caption(const ControlRecord& record) {
     return QString::fromUtf8(*record.caption ? record.caption : record.address);
 }
 
-class AtThisScale : public ::testing::TestWithParam<Shown> {
-protected:
-    void SetUp() override {
-        // The pointer off every window, so no button shows its pointer-over picture.
-        QCursor::setPos(QGuiApplication::primaryScreen()->geometry().bottomRight());
-    }
-};
-
-TEST_P(AtThisScale, TheWindowIsScaledAsAWhole) {
-    const WindowTemplate& source = GetParam().source();
-    const QImage shown = ScreenPicture(source);
-    EXPECT_NEAR(shown.width(), source.width * Scale(), 0.5);
-    EXPECT_NEAR(shown.height(), source.height * Scale(), 0.5);
-}
+class AtThisScale : public ::testing::TestWithParam<Shown> {};
 
 // A caption's ink is as wide as its text drawn unclipped, and a pixel of the control stays
 // clear where the text runs out (the right, or the left of a right-aligned caption): a caption
@@ -179,13 +160,15 @@ TEST_P(AtThisScale, EveryCaptionIsWholeAndEndsInsideItsControl) {
     }
 }
 
-// The frame's border, the title strip across the window and a ring around the close button
-// are each one colour: no pixel of the body shows between the pictures and the controls. The
-// window's outermost pixels may be antialiased.
-TEST_P(AtThisScale, NoGapShowsInTheFrameOrTheTitleStrip) {
+// The window is scaled as a whole. The frame's border, the title strip across the window and a
+// ring around the close button are each one colour: no pixel of the body shows between the
+// pictures and the controls. The window's outermost pixels may be antialiased.
+TEST_P(AtThisScale, TheWindowIsScaledWithNoGapInItsFrameOrTitleStrip) {
     const Shown& shownWindow = GetParam();
     const WindowTemplate& source = shownWindow.source();
     const QImage shown = ScreenPicture(source);
+    EXPECT_NEAR(shown.width(), source.width * Scale(), 0.5);
+    ASSERT_NEAR(shown.height(), source.height * Scale(), 0.5);
     const QRgb frame = qRgb(0x23, 0x86, 0x4A), title = qRgb(0x2F, 0xA3, 0x5B);
     const int lastX = shown.width() - 1, lastY = shown.height() - 1;
     // Along the logical pixels [from, to) of a row or column, leaving out the window's edges.
@@ -263,5 +246,7 @@ INSTANTIATE_TEST_SUITE_P(FiveWindows, AtThisScale, ::testing::ValuesIn(kWindows)
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
+    // The pointer off every window, so no button shows its pointer-over picture.
+    QCursor::setPos(QGuiApplication::primaryScreen()->geometry().bottomRight());
     return RUN_ALL_TESTS();
 }

@@ -109,14 +109,18 @@ ArtPicture LoadArtPicture(const char* name) {
     if (!name || !*name) {
         return {};
     }
-    const QString single = QString::fromUtf8(name);
-    return {ArtImage(single), ArtImage(single + QStringLiteral("_2x"))};
+    const QString picture = QString::fromUtf8(name);
+    return {picture, ArtImage(picture), QImage()};
 }
 
-void DrawArtPicture(QPainter& painter, const QRect& target, const ArtPicture& picture) {
-    const bool scaled = painter.device()->devicePixelRatio() > 1 && !picture.doubled.isNull();
+void DrawArtPicture(QPainter& painter, const QRect& target, ArtPicture& picture) {
+    const bool doubled = painter.device()->devicePixelRatio() > 1 && !picture.isNull();
+    if (doubled && picture.doubled.isNull()) {
+        picture.doubled = ArtImage(picture.name + QStringLiteral("_2x"));
+    }
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, scaled ? picture.doubled : picture.single);
+    painter.drawImage(target,
+                      doubled && !picture.doubled.isNull() ? picture.doubled : picture.single);
 }
 
 void SetUpMarkButton(QAbstractButton* button, const ControlRecord& record,

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QString>
 
 #include <functional>
 #include <optional>
@@ -36,18 +37,21 @@ int GuiFontPixelSize(int lfHeight, int systemDpi);
 // A template font: its face at its pixel height. Without a face, the default GUI font (at the
 // given height if there is one). "微软雅黑" falls back to an installed CJK face.
 QFont ToQFont(const Font& font);
-// A picture of the artwork at the size it is shown and at twice that size, both read in place.
+// A picture of the artwork at the size it is shown and at twice that size, both read in place;
+// the doubled one only at the first paint that needs it, so that a window at 100 % never
+// touches it.
 struct ArtPicture {
+    QString name;
     QImage single;   // ":/art/<name>.ppm"
     QImage doubled;  // ":/art/<name>_2x.ppm"
     bool isNull() const { return single.isNull(); }
 };
-// The artwork `name`; null pictures when there is none.
+// The artwork `name`; a null picture when there is none.
 ArtPicture LoadArtPicture(const char* name);
 // Draws `picture` onto `target`. Chosen at each paint, so a window moved to a screen of another
 // scale repaints right: at a device pixel ratio of 1 the picture of that size, unscaled; above
 // it the doubled one, scaled down smoothly up to a ratio of 2 and enlarged only beyond.
-void DrawArtPicture(QPainter& painter, const QRect& target, const ArtPicture& picture);
+void DrawArtPicture(QPainter& painter, const QRect& target, ArtPicture& picture);
 
 // Sets the text and background colours of a platform control. Disabled text keeps the
 // platform's look.

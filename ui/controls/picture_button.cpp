@@ -37,7 +37,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        const ArtPicture& picture = down_ && over_ ? pressed_ : over_ ? hover_ : normal_;
+        ArtPicture& picture = down_ && over_ ? pressed_ : over_ ? hover_ : normal_;
         QPainter painter(this);
         if (!isEnabled()) {
             painter.setOpacity(0.5);
