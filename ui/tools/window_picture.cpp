@@ -4,8 +4,8 @@
 //   window_picture home|push|flash|compile|info OUTPUT.png
 #include <QApplication>
 #include <QCursor>
-#include <QScreen>
 #include <QPixmap>
+#include <QScreen>
 #include <QWidget>
 #include <cstdio>
 #include <map>
