@@ -87,6 +87,7 @@ void MeasureStartUps(benchmark::State& state) {
     state.counters["home_MiB"] = programPeak;
     state.counters["memory_ratio"] = programPeak / floorPeak;
 }
+
 void StartUp(benchmark::State& state) {
     MeasureStartUps(state);
 }
