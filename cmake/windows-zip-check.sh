@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Unpacks tarnwick-windows.zip into an empty folder and checks what a Windows user gets: the
-# program and its Qt parts, stripped; the notes in UTF-8 with a byte-order mark and CRLF, the
+# Unpacks tarnwick-windows.zip into an empty folder and checks what a Windows user gets: a zip
+# of at most 18 MiB; the program and its Qt parts, stripped; the notes in UTF-8 with a byte-order mark and CRLF, the
 # recovery note naming the images the flash mode looks for; the licences of every jar and DLL;
 # and jars that need nothing but Java. Those run
 # from the unpacked folder with no class path and a home of their own: install the framework,
@@ -12,6 +12,8 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
+size="$(stat -c %s "$zip_file")"
+[ "$size" -le 18874368 ] || { echo "the zip is $size bytes, more than 18 MiB" >&2; exit 1; }
 mkdir "$work/unpacked"
 unzip -q "$zip_file" -d "$work/unpacked"
 cd "$work/unpacked/tarnwick"

@@ -54,7 +54,7 @@ struct ControlRecord {
     std::optional<Rgb> hoverColour{};  // hyperlink under the pointer
     Font font{};
     Alignment alignment = Alignment::Left;
-    const char* backImage = nullptr;  // label: a stretched background bitmap
+    const char* backImage = nullptr;  // label: its background picture
     bool multiLine = false;           // edit box
     bool readOnly = false;
     bool verticalScrollBar = false;
@@ -66,7 +66,7 @@ struct ControlRecord {
 struct WindowTemplate {
     const char* title;
     int width, height;
-    const char* background;         // resource name of the stretched background picture
+    const char* background;         // resource name of the background picture
     std::optional<Rgb> backColour;  // nullopt: the system's default
     // Centred on the primary screen with integer division, or at this position.
     std::optional<int> left, top;

@@ -17,7 +17,7 @@ WindowWidget::WindowWidget(const WindowTemplate& source)
                            (source.taskbarButton ? Qt::WindowFlags() : Qt::Tool)),
       backColour_(source.backColour ? ToQColor(*source.backColour)
                                     : palette().color(QPalette::Window)),
-      picture_(ArtPicture(source.background)) {
+      picture_(LoadArtPicture(source.background)) {
     setWindowTitle(QString::fromUtf8(source.title));
     setFixedSize(source.width, source.height);
 }
@@ -26,8 +26,7 @@ void WindowWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), backColour_);
     if (!picture_.isNull()) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(rect(), picture_);
+        DrawArtPicture(painter, rect(), picture_);
     }
 }
 

@@ -1,14 +1,14 @@
 #pragma once
 // The top-level widget of a built window: frameless, of fixed size, drawing its background
-// colour and stretched picture. Esc and the platform's close request go to the owner instead
+// colour and picture. Esc and the platform's close request go to the owner instead
 // of closing the widget; a press on the background moves the window.
 
 #include <QColor>
-#include <QImage>
 #include <QWidget>
 
 #include <functional>
 
+#include "ui/controls/look.h"
 #include "ui/window_template.h"
 
 namespace tarnwick::ui {
@@ -29,7 +29,7 @@ private:
     void RequestClose();
 
     QColor backColour_;
-    QImage picture_;
+    ArtPicture picture_;
 };
 
 }  // namespace tarnwick::ui

@@ -228,6 +228,20 @@ TEST_F(Building, UsesTheChineseFaceOrAnInstalledStandInAtItsPixelHeight) {
     EXPECT_EQ(unnamed.pixelSize(), 16);
 }
 
+// The stock font's height is in pixels of the system's DPI; Qt scales device-independent ones.
+TEST(DefaultGuiFont, ItsHeightIsConvertedToDeviceIndependentPixels) {
+    const struct {
+        int lfHeight, systemDpi, pixelSize;
+    } kRows[] = {
+        {-12, 96, 12}, {-18, 144, 12}, {-15, 120, 12}, {-21, 168, 12}, {-24, 192, 12},
+        {-11, 96, 11}, {-17, 144, 11}, {-40, 96, 12},  {-12, 0, 12},   {12, 96, 12},
+    };
+    for (const auto& row : kRows) {
+        EXPECT_EQ(GuiFontPixelSize(row.lfHeight, row.systemDpi), row.pixelSize)
+            << row.lfHeight << " at " << row.systemDpi << " dpi";
+    }
+}
+
 #ifdef Q_OS_WIN
 TEST_F(Building, TheDefaultFontIsTheOneGdiSelectsForTheSystemsDefaultGuiFont) {
     const auto stock = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
@@ -244,7 +258,8 @@ TEST_F(Building, TheDefaultFontIsTheOneGdiSelectsForTheSystemsDefaultGuiFont) {
     Build(kCentred);
     const QFont unnamed = window->control<CheckBox>("禁用").widget()->font();  // no face nor height
     EXPECT_EQ(unnamed.family(), QString::fromWCharArray(face));
-    EXPECT_EQ(unnamed.pixelSize(), -logical.lfHeight);
+    EXPECT_EQ(unnamed.pixelSize(),
+              GuiFontPixelSize(logical.lfHeight, static_cast<int>(GetDpiForSystem())));
     EXPECT_NE(QString::fromWCharArray(face), QStringLiteral("MS Shell Dlg"));  // the real one
 }
 #endif

@@ -1,5 +1,5 @@
-// Label: a line of static text drawn on its own background (a colour, or a stretched
-// picture), vertically centred. A press on it moves the window.
+// Label: a line of static text drawn on its own background (a colour, or a picture), vertically
+// centred. A press on it moves the window.
 
 #include <QPainter>
 #include <QWidget>
@@ -17,7 +17,7 @@ public:
           caption_(QString::fromUtf8(record.caption)),
           textColour_(ToQColor(record.textColour.value_or(0x000000))),
           backColour_(ToQColor(record.backColour.value_or(kWhite))),
-          picture_(ArtPicture(record.backImage)) {
+          picture_(LoadArtPicture(record.backImage)) {
         switch (record.alignment) {
             case Alignment::Left:
                 alignment_ = Qt::AlignLeft;
@@ -38,8 +38,7 @@ protected:
         if (picture_.isNull()) {
             painter.fillRect(rect(), backColour_);
         } else {
-            painter.setRenderHint(QPainter::SmoothPixmapTransform);
-            painter.drawImage(rect(), picture_);
+            DrawArtPicture(painter, rect(), picture_);
         }
         painter.setPen(isEnabled() ? textColour_ : ToQColor(kDisabledText));
         painter.drawText(rect(), alignment_ | Qt::AlignVCenter | Qt::TextSingleLine, caption_);
@@ -51,7 +50,7 @@ private:
     QString caption_;
     QColor textColour_;
     QColor backColour_;
-    QImage picture_;
+    ArtPicture picture_;
     Qt::Alignment alignment_ = Qt::AlignLeft;
 };
 

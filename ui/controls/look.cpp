@@ -3,9 +3,12 @@
 #include <QAbstractButton>
 #include <QFontDatabase>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
 #include <QWidget>
 #include <QWindow>
+
+#include <cmath>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -53,14 +56,24 @@ QFont SystemGuiFont() {
     SelectObject(screen, previous);
     ReleaseDC(nullptr, screen);
     QFont font(QString::fromWCharArray(face, faceLength > 0 ? faceLength - 1 : 0));
-    // A negative height is the character height; a positive one the cell's, leading included.
-    font.setPixelSize(logical.lfHeight < 0 ? -logical.lfHeight
-                                           : metrics.tmHeight - metrics.tmInternalLeading);
+    // A positive height is the cell's, leading included: as a character height it is negative.
+    const int height =
+        logical.lfHeight < 0 ? logical.lfHeight : metrics.tmInternalLeading - metrics.tmHeight;
+    font.setPixelSize(GuiFontPixelSize(height, static_cast<int>(GetDpiForSystem())));
     return font;
 }
 #endif
 
 }  // namespace
+
+int GuiFontPixelSize(int lfHeight, int systemDpi) {
+    constexpr int kLaidOutFor = 12;
+    if (lfHeight >= 0 || systemDpi <= 0) {
+        return kLaidOutFor;
+    }
+    const auto size = std::lround(-lfHeight * 96.0 / systemDpi);
+    return size >= 9 && size <= 16 ? static_cast<int>(size) : kLaidOutFor;
+}
 
 QFont DefaultGuiFont() {
 #ifdef Q_OS_WIN
@@ -92,8 +105,22 @@ QFont ToQFont(const Font& font) {
     return result;
 }
 
-QImage ArtPicture(const char* name) {
-    return name && *name ? ArtImage(QString::fromUtf8(name)) : QImage();
+ArtPicture LoadArtPicture(const char* name) {
+    if (!name || !*name) {
+        return {};
+    }
+    const QString picture = QString::fromUtf8(name);
+    return {picture, ArtImage(picture), QImage()};
+}
+
+void DrawArtPicture(QPainter& painter, const QRect& target, ArtPicture& picture) {
+    const bool doubled = painter.device()->devicePixelRatio() > 1 && !picture.isNull();
+    if (doubled && picture.doubled.isNull()) {
+        picture.doubled = ArtImage(picture.name + QStringLiteral("_2x"));
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target,
+                      doubled && !picture.doubled.isNull() ? picture.doubled : picture.single);
 }
 
 void SetUpMarkButton(QAbstractButton* button, const ControlRecord& record,

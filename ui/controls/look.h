@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QString>
 
 #include <functional>
 #include <optional>
@@ -14,6 +15,8 @@
 class QAbstractButton;
 class QMouseEvent;
 class QObject;
+class QPainter;
+class QRect;
 class QWidget;
 
 namespace tarnwick::ui {
@@ -27,11 +30,28 @@ QColor ToQColor(Rgb rgb);
 // (DEFAULT_GUI_FONT, 宋体 at 12 pixels on Chinese Windows), not Qt's application font, which is
 // taller; elsewhere the CJK face stands in at that size, so the texts fit their boxes as there.
 QFont DefaultGuiFont();
+// The default GUI font's pixel size, in the device-independent pixels Qt scales by itself, from
+// the stock font's character height (a negative lfHeight) in pixels of the system's DPI. A size
+// outside 9 to 16 pixels, or nonsense, gives the 12 pixels the windows were laid out for.
+int GuiFontPixelSize(int lfHeight, int systemDpi);
 // A template font: its face at its pixel height. Without a face, the default GUI font (at the
 // given height if there is one). "微软雅黑" falls back to an installed CJK face.
 QFont ToQFont(const Font& font);
-// The artwork `name` (":/art/<name>.ppm"), read in place; a null image when there is none.
-QImage ArtPicture(const char* name);
+// A picture of the artwork at the size it is shown and at twice that size, both read in place;
+// the doubled one only at the first paint that needs it, so that a window at 100 % never
+// touches it.
+struct ArtPicture {
+    QString name;
+    QImage single;   // ":/art/<name>.ppm"
+    QImage doubled;  // ":/art/<name>_2x.ppm"
+    bool isNull() const { return single.isNull(); }
+};
+// The artwork `name`; a null picture when there is none.
+ArtPicture LoadArtPicture(const char* name);
+// Draws `picture` onto `target`. Chosen at each paint, so a window moved to a screen of another
+// scale repaints right: at a device pixel ratio of 1 the picture of that size, unscaled; above
+// it the doubled one, scaled down smoothly up to a ratio of 2 and enlarged only beyond.
+void DrawArtPicture(QPainter& painter, const QRect& target, ArtPicture& picture);
 
 // Sets the text and background colours of a platform control. Disabled text keeps the
 // platform's look.

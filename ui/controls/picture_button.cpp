@@ -17,17 +17,17 @@
 namespace tarnwick::ui {
 namespace {
 
-QImage Image(const char* images, const char* state) {
-    return images ? ArtPicture((std::string(images) + state).c_str()) : QImage();
+ArtPicture Picture(const char* images, const char* state) {
+    return images ? LoadArtPicture((std::string(images) + state).c_str()) : ArtPicture();
 }
 
 class PictureButtonWidget final : public QWidget {
 public:
     PictureButtonWidget(const char* images, QWidget* parent)
         : QWidget(parent),
-          normal_(Image(images, "_normal")),
-          hover_(Image(images, "_hover")),
-          pressed_(Image(images, "_pressed")) {
+          normal_(Picture(images, "_normal")),
+          hover_(Picture(images, "_hover")),
+          pressed_(Picture(images, "_pressed")) {
         if (pressed_.isNull()) {
             pressed_ = hover_;
         }
@@ -37,13 +37,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        const QImage& image = down_ && over_ ? pressed_ : over_ ? hover_ : normal_;
+        ArtPicture& picture = down_ && over_ ? pressed_ : over_ ? hover_ : normal_;
         QPainter painter(this);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         if (!isEnabled()) {
             painter.setOpacity(0.5);
         }
-        painter.drawImage(rect(), image);
+        DrawArtPicture(painter, rect(), picture);
     }
 
     void enterEvent(QEnterEvent*) override { SetOver(true); }
@@ -79,9 +78,9 @@ private:
         update();
     }
 
-    QImage normal_;
-    QImage hover_;
-    QImage pressed_;
+    ArtPicture normal_;
+    ArtPicture hover_;
+    ArtPicture pressed_;
     bool over_ = false;
     bool down_ = false;
 };

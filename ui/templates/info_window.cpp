@@ -19,7 +19,7 @@ const WindowTemplate& InfoWindowTemplate() {
         .controls = {
             {.name = "关闭", .kind = ControlKind::PictureButton,
              .left = 387, .top = 2, .width = 24, .height = 24, .images = "close"},
-            // The window's title strip: white text on a stretched green bitmap.
+            // The window's title strip: white text on a green picture.
             {.name = "标签1", .kind = ControlKind::Label,
              .left = 0, .top = -1, .width = 420, .height = 30,
              .caption = "信息",

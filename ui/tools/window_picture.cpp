@@ -3,7 +3,9 @@
 //
 //   window_picture home|push|flash|compile|info OUTPUT.png
 #include <QApplication>
+#include <QCursor>
 #include <QPixmap>
+#include <QScreen>
 #include <QWidget>
 #include <cstdio>
 #include <map>
@@ -25,6 +27,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     QApplication application(argc, argv);
+    // The pointer off every window (a centred window would lie under it), so no button shows
+    // its pointer-over picture.
+    QCursor::setPos(QGuiApplication::primaryScreen()->geometry().bottomRight());
     const std::unique_ptr<Window> window = BuildWindow(found->second());
     window->Show();
     QApplication::processEvents();
