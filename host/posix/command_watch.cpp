@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,6 +18,17 @@ namespace tarnwick::posix {
 namespace {
 
 constexpr int kCheckMilliseconds = 10;
+
+// A descriptor that becomes readable when the process ends (Linux 5.3), so that the wait wakes
+// at its end rather than at the next check; -1 where the kernel has none.
+int ProcessEndDescriptor(pid_t pid) {
+#ifdef SYS_pidfd_open
+    return static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
+#else
+    (void)pid;
+    return -1;
+#endif
+}
 
 }  // namespace
 
@@ -50,6 +62,8 @@ void CommandWatch::Drain() {
 
 int CommandWatch::WaitForExit(pid_t pid) {
     const std::size_t start = printed_.size();
+    // Taken while the process is still ours to reap, so the descriptor can only be its own.
+    const int processEnd = ProcessEndDescriptor(pid);
     DeviceWait deviceWait(deviceWaitLimit_);
     bool collected = false;
     int status = 0;
@@ -73,9 +87,12 @@ int CommandWatch::WaitForExit(pid_t pid) {
     if (wait_ != nullptr && !wait_->Until(hasEnded)) {
         endAll();  // the waiter stopped waiting
     }
-    pollfd output{read_, POLLIN, 0};
+    pollfd watched[] = {{processEnd, POLLIN, 0}, {read_, POLLIN, 0}};
     while (!hasEnded()) {
-        poll(&output, read_ >= 0 ? 1 : 0, kCheckMilliseconds);
+        poll(watched, 2, kCheckMilliseconds);  // a descriptor of -1 is left out
+    }
+    if (processEnd >= 0) {
+        close(processEnd);
     }
     Drain();
     if (gaveUp_) {
