@@ -50,6 +50,7 @@ namespace tarnwick::posix {
     F(i2d_PKCS8PrivateKey_bio)
 
 struct Libcrypto {
+// NOLINTNEXTLINE(bugprone-macro-parentheses): `name` names a member, as a declaration needs
 #define TARNWICK_LIBCRYPTO_POINTER(name) decltype(&::name) name = nullptr;
     TARNWICK_LIBCRYPTO_FUNCTIONS(TARNWICK_LIBCRYPTO_POINTER)
 #undef TARNWICK_LIBCRYPTO_POINTER
