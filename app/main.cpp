@@ -4,6 +4,9 @@
 #include <cstdlib>
 #include <optional>
 
+#ifndef _WIN32
+#include "app/console_start.h"
+#endif
 #include "app/program_folder_warning.h"
 #include "app/user_program_folder_warning.h"
 #include "app/window_manager.h"
@@ -19,12 +22,21 @@ const tarnwick::Text kStartError = "运行时出错!\r\n\r\n错误信息：载�
 
 }  // namespace
 
-// The program reads no arguments; on Windows Qt's own entry point calls this main, which Qt's
-// headers rename, with them.
-int main(int /*argc*/, char** /*argv*/) {
+// On Linux the program answers --version and --help; otherwise it reads no arguments. On
+// Windows Qt's own entry point calls this main, which Qt's headers rename, with them.
+int main([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {
+#ifndef _WIN32
+    if (const std::optional<int> answered = tarnwick::app::AnswerArguments(argc, argv)) {
+        return *answered;
+    }
+    std::optional<tarnwick::app::MissingDisplayLine> missingDisplay(std::in_place);
+#endif
     tarnwick::ui::FontConfigurationReader fonts;
     tarnwick::ui::QtCommandLine commandLine;
     QApplication application(commandLine.count, commandLine.values);
+#ifndef _WIN32
+    missingDisplay.reset();
+#endif
     QApplication::setQuitOnLastWindowClosed(false);  // the window manager decides
     // The menu entry the desktop shows the windows under (StartupWMClass there: tarnwick).
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tarnwick.Tarnwick"));

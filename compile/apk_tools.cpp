@@ -65,12 +65,27 @@ bool CheckDecodeFolder(Host& host, const Text& in, const Text& out) {
     return true;
 }
 
-// signapk truncates OUT before it reads IN: the same file by any path would be lost.
-bool CheckSignedApartFromInput(Host& host, const Text& in, const Text& out) {
-    if (!host.SameFile(in, out)) {
+// The key files lie in the program folder, the current directory.
+constexpr const char* kCertificate = "testkey.x509.pem";
+constexpr const char* kKey = "testkey.pk8";
+
+// signapk truncates OUT before it reads IN: the same file by any path would be lost. With a
+// pair that cannot sign, signapk fails without a word the user could act on: the pair is named
+// instead, and the start after its removal makes a new one.
+bool CheckSigning(Host& host, const Text& in, const Text& out) {
+    if (host.SameFile(in, out)) {
+        host.ShowMessage("生成的文件不能与原文件相同!\r\n\r\n请设置其他文件名!", 0, "");
+        return false;
+    }
+    const Text folder = host.ProgramDirectory() + "\\";
+    const Text certificate = folder + kCertificate;
+    const Text key = folder + kKey;
+    if (host.SigningPairUsable(certificate, key)) {
         return true;
     }
-    host.ShowMessage("生成的文件不能与原文件相同!\r\n\r\n请设置其他文件名!", 0, "");
+    host.ShowMessage("签名密钥文件已损坏或不配对!\r\n\r\n" + certificate + "\r\n" + key +
+                         "\r\n\r\n请删除这两个文件,程序下次启动时会重新生成!",
+                     0, "警告!");
     return false;
 }
 
@@ -95,14 +110,13 @@ const ApkOperation kRebuild = {
     ApkOperation::Output, "请设置要生成的文件名!", [](const Text& in, const Text& out) {
         return "cmd /c apktool b -f " + QuotedCommandLinePath(in) + " -o " + CommandLinePath(out);
     }};
-// The key files lie in the program folder, the current directory.
-const ApkOperation kSign = {
-    ApkOperation::Output, "请设置要生成的文件名!",
-    [](const Text& in, const Text& out) {
-        return "cmd /c java -jar signapk.jar testkey.x509.pem testkey.pk8 " + CommandLinePath(in) +
-               " " + CommandLinePath(out);
-    },
-    CheckSignedApartFromInput};
+const ApkOperation kSign = {ApkOperation::Output, "请设置要生成的文件名!",
+                            [](const Text& in, const Text& out) {
+                                return "cmd /c java -jar signapk.jar " + Text(kCertificate) + " " +
+                                       kKey + " " + CommandLinePath(in) + " " +
+                                       CommandLinePath(out);
+                            },
+                            CheckSigning};
 
 void RunApkOperation(ui::CompileWindow& w, Host& host, const ApkOperation& operation,
                      const ShowOutput& showOutput) {

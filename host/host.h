@@ -71,6 +71,10 @@ public:
     // system sees it, with every link on the path followed; true too when the path cannot be
     // resolved.
     virtual bool LiesInside(const Text& path, const Text& folder) = 0;
+    // False when the signing pair cannot sign: a file missing or empty, not a certificate in
+    // PEM or a key in PKCS#8, or a key that is not the certificate's. On Windows the pair is
+    // the one the program came with and is not looked at.
+    virtual bool SigningPairUsable(const Text& certificate, const Text& key) = 0;
 
     // One dialog for both: the chooser's kind decides between the open and the save dialog.
     bool ChooseOpenFile(FileChooser& chooser) { return OpenChooser(chooser); }
@@ -106,6 +110,7 @@ public:
     bool IsLink(const Text& path) override;
     FolderWalk WalkFolder(const Text& folder, const Text& file) override;
     bool LiesInside(const Text& path, const Text& folder) override;
+    bool SigningPairUsable(const Text& certificate, const Text& key) override;
 
 private:
     ProcessWait* wait_;

@@ -3,6 +3,9 @@
 #include "host/files.h"
 #include "host/paths.h"
 #include "host/program_directory.h"
+#ifndef _WIN32
+#include "host/posix/signing_pair.h"
+#endif
 
 namespace tarnwick {
 
@@ -52,6 +55,16 @@ FolderWalk PlatformHost::WalkFolder(const Text& folder, const Text& file) {
 
 bool PlatformHost::LiesInside(const Text& path, const Text& folder) {
     return tarnwick::LiesInside(path, folder);
+}
+
+bool PlatformHost::SigningPairUsable(const Text& certificate, const Text& key) {
+#ifdef _WIN32
+    (void)certificate;
+    (void)key;
+    return true;
+#else
+    return posix::SigningPairUsable(NativePath(certificate), NativePath(key));
+#endif
 }
 
 }  // namespace tarnwick

@@ -67,6 +67,10 @@ ProgramFolderChoice ChooseProgramFolder(const Text& executableFolder) {
         return {executableFolder};
     }
     const std::filesystem::path folder = posix::UserProgramFolder();
+    // A folder the command lines cannot name is never made.
+    if (!CanPassOnCommandLine(ProgramPath(folder))) {
+        return {ProgramPath(folder), false};
+    }
     return {ProgramPath(folder),
             posix::SetUpUserProgramFolder(folder, NativePath(executableFolder))};
 #endif

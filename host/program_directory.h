@@ -36,7 +36,8 @@ Text ExecutableFolder();
 // installed program on Linux the user's own (C:\.local\share\tarnwick), made and set up here.
 struct ProgramFolderChoice {
     Text folder;
-    bool usable = true;  // false: the user's own folder cannot be made or written
+    // false: the user's own folder cannot be made or written, or a command line cannot name it
+    bool usable = true;
 };
 ProgramFolderChoice ChooseProgramFolder(const Text& executableFolder);
 

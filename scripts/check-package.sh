@@ -3,7 +3,8 @@
 #  - makes it (scripts/make-deb.sh); lintian reports neither error nor warning that its
 #    overrides do not explain; desktop-file-validate and appstreamcli accept the menu entry and
 #    the metadata;
-#  - installs it with apt-get and starts /usr/bin/tarnwick as a new user under Xvfb: the home
+#  - installs it with apt-get; as a new user, `tarnwick --version` prints the package's version
+#    and a start without a display ends with one line; started under Xvfb, the home
 #    window shows (picture: build/pictures/package-home.png), in the user's own program folder,
 #    made with its links resolving and a signing pair of the user's;
 #  - builds, decompiles and signs a small APK with the program's own command lines, run by its
@@ -68,8 +69,22 @@ DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$
 useradd --create-home --shell /bin/bash "$user"
 home="$(getent passwd "$user" | cut -d: -f6)"
 folder="$home/.local/share/tarnwick"
+# The user's runtime folder, as a login makes it, inside the work folder: nothing of the user's
+# outlives the check (Qt would make /tmp/runtime-<user> without it).
+install -d -m 700 -o "$user" -g "$user" "$work/runtime"
 as_user=(setpriv --reuid="$user" --regid="$user" --init-groups
-    env -i HOME="$home" USER="$user" LOGNAME="$user" PATH=/usr/bin:/bin LANG=C.UTF-8)
+    env -i HOME="$home" USER="$user" LOGNAME="$user" PATH=/usr/bin:/bin LANG=C.UTF-8
+    XDG_RUNTIME_DIR="$work/runtime")
+version="$(dpkg-deb -f "$deb" Version)"
+
+# On a terminal: the version, and one line for a display it cannot open.
+[ "$("${as_user[@]}" /usr/bin/tarnwick --version)" = "tarnwick $version" ] ||
+    fail "tarnwick --version does not print tarnwick $version"
+status=0
+"${as_user[@]}" /usr/bin/tarnwick >"$work/no-display.log" 2>&1 || status=$?
+[ "$status" -eq 1 ] && [ "$(wc -l <"$work/no-display.log")" -eq 1 ] &&
+    grep -q '^tarnwick: 无法打开图形界面: .*(cannot open the graphical interface: ' \
+        "$work/no-display.log" || fail "without a display: exit $status, $(cat "$work/no-display.log")"
 links_resolve() {
     local link
     for link in apktool apktool.jar signapk.jar; do
@@ -136,7 +151,6 @@ apksigner verify "$home/signed.apk" || fail "the APK was not signed"
 echo "an image of the user's" |
     "${as_user[@]}" tee "$folder/recovery/find5_twrp_recovery.img" >/dev/null
 listing="$(home_listing)"
-version="$(dpkg-deb -f "$deb" Version)"
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
     "$("$top/scripts/make-deb.sh" "$version.1")" >/dev/null
 [ "$(dpkg-query -W -f='${Version}' tarnwick)" = "$version.1" ] || fail "no upgrade"

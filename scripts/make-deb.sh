@@ -22,4 +22,17 @@ cmake -S . -B build-deb -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RE
     -DTARNWICK_PACKAGE_COMMIT="$(git rev-parse --short=12 HEAD)" >&2
 cmake --build build-deb >&2
 (cd build-deb && cpack >&2)
-echo "$top/build-deb/tarnwick_${version}_amd64.deb"
+deb="build-deb/tarnwick_${version}_amd64.deb"
+
+# CPack counts the program twice, once more through its link in /usr/bin: Installed-Size is
+# counted again as dpkg counts it, each file once by its own size in KiB rounded up, a link or
+# folder as 1.
+tree="build-deb/unpacked"
+rm -rf "$tree"
+dpkg-deb -R "$deb" "$tree"
+size="$(find "$tree" -path "$tree/DEBIAN" -prune -o -printf '%y %s\n' |
+    awk '$1 == "f" { kib += int(($2 + 1023) / 1024); next } { kib += 1 } END { print kib }')"
+sed -i "s/^Installed-Size: .*/Installed-Size: $size/" "$tree/DEBIAN/control"
+dpkg-deb --root-owner-group -Zgzip --build "$tree" "$deb" >&2
+rm -rf "$tree"
+echo "$top/$deb"

@@ -1,20 +1,19 @@
 #include "host/posix/signing_pair.h"
 
 #include <fcntl.h>
-#include <openssl/bio.h>
-#include <openssl/bn.h>
-#include <openssl/evp.h>
-#include <openssl/pem.h>
-#include <openssl/rsa.h>
-#include <openssl/x509.h>
+#include <stdio.h>
+#include <stdlib.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <system_error>
+
+#include "host/posix/libcrypto.h"
 
 namespace tarnwick::posix {
 
@@ -22,77 +21,121 @@ namespace fs = std::filesystem;
 
 namespace {
 
-template <auto Free>
-struct Freeing {
-    template <typename T>
-    void operator()(T* object) const {
-        Free(object);
-    }
-};
-using Key = std::unique_ptr<EVP_PKEY, Freeing<EVP_PKEY_free>>;
-using Certificate = std::unique_ptr<X509, Freeing<X509_free>>;
-using Number = std::unique_ptr<BIGNUM, Freeing<BN_free>>;
-using Buffer = std::unique_ptr<BIO, Freeing<BIO_free>>;
+// An object of the library, freed by the library's own function.
+template <typename T, typename Free>
+std::unique_ptr<T, Free> Owned(T* object, Free free) {
+    return {object, free};
+}
 
 constexpr int kKeyBits = 2048;
 constexpr int kValidDays = 10950;  // thirty years: signed APKs outlive the phones
 constexpr const char* kSubject = "Tarnwick test key";
 
-std::optional<std::string> Contents(BIO* buffer) {
+struct PairFiles {
+    std::string certificate;  // PEM
+    std::string key;          // PKCS#8, DER
+};
+
+std::optional<std::string> Contents(const Libcrypto& c, BIO* buffer) {
     char* data = nullptr;
-    const long size = BIO_get_mem_data(buffer, &data);
+    const long size = c.BIO_ctrl(buffer, BIO_CTRL_INFO, 0, &data);  // BIO_get_mem_data
     if (size <= 0) {
         return std::nullopt;
     }
     return std::string(data, static_cast<std::size_t>(size));
 }
 
-Certificate SelfSigned(EVP_PKEY* key) {
-    Certificate certificate(X509_new());
-    Number serial(BN_new());
-    if (!certificate || !serial || X509_set_version(certificate.get(), X509_VERSION_3) != 1 ||
-        BN_rand(serial.get(), 63, BN_RAND_TOP_ANY, BN_RAND_BOTTOM_ANY) != 1 ||
-        BN_to_ASN1_INTEGER(serial.get(), X509_get_serialNumber(certificate.get())) == nullptr ||
-        X509_gmtime_adj(X509_getm_notBefore(certificate.get()), 0) == nullptr ||
-        X509_time_adj_ex(X509_getm_notAfter(certificate.get()), kValidDays, 0, nullptr) ==
-            nullptr) {
-        return nullptr;
+bool SelfSign(const Libcrypto& c, X509* certificate, EVP_PKEY* key) {
+    const auto serial = Owned(c.BN_new(), c.BN_free);
+    if (!serial || c.X509_set_version(certificate, X509_VERSION_3) != 1 ||
+        c.BN_rand(serial.get(), 63, BN_RAND_TOP_ANY, BN_RAND_BOTTOM_ANY) != 1 ||
+        c.BN_to_ASN1_INTEGER(serial.get(), c.X509_get_serialNumber(certificate)) == nullptr ||
+        c.X509_gmtime_adj(c.X509_getm_notBefore(certificate), 0) == nullptr ||
+        c.X509_time_adj_ex(c.X509_getm_notAfter(certificate), kValidDays, 0, nullptr) == nullptr) {
+        return false;
     }
-    X509_NAME* name = X509_get_subject_name(certificate.get());
-    if (X509_NAME_add_entry_by_txt(name, "CN", MBSTRING_UTF8,
-                                   reinterpret_cast<const unsigned char*>(kSubject), -1, -1,
-                                   0) != 1 ||
-        X509_set_issuer_name(certificate.get(), name) != 1 ||
-        X509_set_pubkey(certificate.get(), key) != 1 ||
-        X509_sign(certificate.get(), key, EVP_sha256()) == 0) {
-        return nullptr;
-    }
-    return certificate;
+    X509_NAME* name = c.X509_get_subject_name(certificate);
+    return c.X509_NAME_add_entry_by_txt(name, "CN", MBSTRING_UTF8,
+                                        reinterpret_cast<const unsigned char*>(kSubject), -1, -1,
+                                        0) == 1 &&
+           c.X509_set_issuer_name(certificate, name) == 1 &&
+           c.X509_set_pubkey(certificate, key) == 1 &&
+           c.X509_sign(certificate, key, c.EVP_sha256()) != 0;
 }
 
-// Creates the file, which must not exist, readable by the user only, and writes it whole.
-// EEXIST: another start of the program made it first. Any other failure removes what was made.
-std::error_code WriteNewPrivateFile(const fs::path& path, std::string_view bytes) {
-    const int file = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (file < 0) {
-        return {errno, std::generic_category()};
+std::optional<PairFiles> NewPair(const Libcrypto& c) {
+    const auto key =
+        Owned(c.EVP_PKEY_Q_keygen(nullptr, nullptr, "RSA", std::size_t{kKeyBits}), c.EVP_PKEY_free);
+    const auto certificate = Owned(c.X509_new(), c.X509_free);
+    const auto keyBytes = Owned(c.BIO_new(c.BIO_s_mem()), c.BIO_free);
+    const auto certificateBytes = Owned(c.BIO_new(c.BIO_s_mem()), c.BIO_free);
+    if (!key || !certificate || !keyBytes || !certificateBytes ||
+        !SelfSign(c, certificate.get(), key.get()) ||
+        c.i2d_PKCS8PrivateKey_bio(keyBytes.get(), key.get(), nullptr, nullptr, 0, nullptr,
+                                  nullptr) != 1 ||
+        c.PEM_write_bio_X509(certificateBytes.get(), certificate.get()) != 1) {
+        return std::nullopt;
     }
-    std::error_code error;
-    while (!bytes.empty() && !error) {
-        const ssize_t written = write(file, bytes.data(), bytes.size());
-        if (written > 0) {
-            bytes.remove_prefix(static_cast<std::size_t>(written));
-        } else if (written == 0 || errno != EINTR) {
-            error.assign(written == 0 ? EIO : errno, std::generic_category());
+    std::optional<std::string> keyFile = Contents(c, keyBytes.get());
+    std::optional<std::string> certificateFile = Contents(c, certificateBytes.get());
+    if (!keyFile || !certificateFile) {
+        return std::nullopt;
+    }
+    return PairFiles{std::move(*certificateFile), std::move(*keyFile)};
+}
+
+// Writes the bytes whole into a new file beside `target`, readable by the user only, and
+// flushes it to the disk. Its path, or none (nothing left behind).
+std::optional<fs::path> WriteTemporary(const fs::path& target, std::string_view bytes) {
+    std::string name =
+        (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+    const int file = mkostemp(name.data(), O_CLOEXEC);  // 0600
+    if (file < 0) {
+        return std::nullopt;
+    }
+    bool written = true;
+    while (!bytes.empty() && written) {
+        const ssize_t count = write(file, bytes.data(), bytes.size());
+        if (count > 0) {
+            bytes.remove_prefix(static_cast<std::size_t>(count));
+        } else {
+            written = count < 0 && errno == EINTR;
         }
     }
-    if (close(file) != 0 && !error) {
-        error.assign(errno, std::generic_category());
+    written = fsync(file) == 0 && written;
+    written = close(file) == 0 && written;
+    if (!written) {
+        unlink(name.c_str());
+        return std::nullopt;
     }
-    if (error) {
-        unlink(path.c_str());
+    return name;
+}
+
+// Gives the file its name unless something has it already (EEXIST then), as one step.
+int PlaceNew(const fs::path& temporary, const fs::path& target) {
+    if (renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
+        return 0;
     }
+    if (errno != EINVAL) {
+        return errno;
+    }
+    // A file system without the flag: a second name, which fails over an existing one.
+    const int error = link(temporary.c_str(), target.c_str()) == 0 ? 0 : errno;
+    unlink(temporary.c_str());
     return error;
+}
+
+void FlushFolder(const fs::path& folder) {
+    const int handle = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (handle >= 0) {
+        fsync(handle);
+        close(handle);
+    }
+}
+
+std::string FileBytes(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 }  // namespace
@@ -103,35 +146,67 @@ bool MakeSigningPair(const fs::path& certificate, const fs::path& key) {
         fs::exists(fs::symlink_status(key, error))) {
         return true;
     }
-    const Key pair(EVP_RSA_gen(kKeyBits));
+    const Libcrypto* crypto = LoadLibcrypto();
+    const std::optional<PairFiles> pair = crypto ? NewPair(*crypto) : std::nullopt;
     if (!pair) {
         return false;
     }
-    const Certificate signedCertificate = SelfSigned(pair.get());
-    const Buffer keyBytes(BIO_new(BIO_s_mem()));
-    const Buffer certificateBytes(BIO_new(BIO_s_mem()));
-    if (!signedCertificate || !keyBytes || !certificateBytes ||
-        i2d_PKCS8PrivateKey_bio(keyBytes.get(), pair.get(), nullptr, nullptr, 0, nullptr,
-                                nullptr) != 1 ||
-        PEM_write_bio_X509(certificateBytes.get(), signedCertificate.get()) != 1) {
+    const std::optional<fs::path> newKey = WriteTemporary(key, pair->key);
+    const std::optional<fs::path> newCertificate =
+        newKey ? WriteTemporary(certificate, pair->certificate) : std::nullopt;
+    if (!newCertificate) {
+        if (newKey) {
+            unlink(newKey->c_str());
+        }
         return false;
     }
-    const std::optional<std::string> keyFile = Contents(keyBytes.get());
-    const std::optional<std::string> certificateFile = Contents(certificateBytes.get());
-    if (!keyFile || !certificateFile) {
-        return false;
+    // The key first: a certificate never stands without its key.
+    const int keyPlaced = PlaceNew(*newKey, key);
+    if (keyPlaced != 0) {
+        unlink(newKey->c_str());
+        unlink(newCertificate->c_str());
+        // EEXIST: another start placed its key first and places its own certificate.
+        return keyPlaced == EEXIST;
     }
-    // The key first: whichever start of the program makes it also makes the certificate.
-    error = WriteNewPrivateFile(key, *keyFile);
-    if (error) {
-        return error == std::errc::file_exists;
+    const int certificatePlaced = PlaceNew(*newCertificate, certificate);
+    if (certificatePlaced != 0) {
+        unlink(newCertificate->c_str());
+        if (certificatePlaced != EEXIST) {
+            unlink(key.c_str());
+            return false;
+        }
     }
-    error = WriteNewPrivateFile(certificate, *certificateFile);
-    if (error) {
-        unlink(key.c_str());
-        return false;
-    }
+    FlushFolder(key.parent_path());
     return true;
+}
+
+bool SigningPairUsable(const fs::path& certificate, const fs::path& key) {
+    const std::string certificateFile = FileBytes(certificate);
+    const std::string keyFile = FileBytes(key);
+    constexpr std::size_t kLargest = 1 << 20;  // far beyond any certificate or key
+    if (certificateFile.empty() || keyFile.empty() || certificateFile.size() > kLargest ||
+        keyFile.size() > kLargest) {
+        return false;
+    }
+    const Libcrypto* crypto = LoadLibcrypto();
+    if (crypto == nullptr) {
+        return true;
+    }
+    const Libcrypto& c = *crypto;
+    const auto pem =
+        Owned(c.BIO_new_mem_buf(certificateFile.data(), static_cast<int>(certificateFile.size())),
+              c.BIO_free);
+    const auto x509 = Owned(
+        pem ? c.PEM_read_bio_X509(pem.get(), nullptr, nullptr, nullptr) : nullptr, c.X509_free);
+    auto* der = reinterpret_cast<const unsigned char*>(keyFile.data());
+    const auto info =
+        Owned(c.d2i_PKCS8_PRIV_KEY_INFO(nullptr, &der, static_cast<long>(keyFile.size())),
+              c.PKCS8_PRIV_KEY_INFO_free);
+    const auto privateKey = Owned(info ? c.EVP_PKCS82PKEY(info.get()) : nullptr, c.EVP_PKEY_free);
+    const bool pair =
+        x509 && privateKey && c.X509_check_private_key(x509.get(), privateKey.get()) == 1;
+    c.ERR_clear_error();  // what the library noted of a file it could not read
+    return pair;
 }
 
 }  // namespace tarnwick::posix

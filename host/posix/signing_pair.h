@@ -1,14 +1,23 @@
 #pragma once
-// The compile mode's signing pair for a user of the installed program, made in the program
-// itself: an RSA-2048 self-signed certificate (PEM) and its private key, unencrypted PKCS#8
-// (DER), the two forms signapk takes.
+// The compile mode's signing pair: an RSA-2048 self-signed certificate (PEM) and its private
+// key, unencrypted PKCS#8 (DER), the two forms signapk takes. The program makes one for a user
+// of the installed program, and looks at a pair before it signs with it.
 
 #include <filesystem>
 
 namespace tarnwick::posix {
 
 // Makes both files, readable by the user only, when neither exists. A pair that is there, or
-// one file of it, is never replaced. False when they could not be made (nothing is left then).
+// one file of it, is never touched. Each file is written whole and flushed under a temporary
+// name, then takes its own name, the key first and the certificate last, never over a file
+// another start of the program put there meanwhile: a crash leaves no file half written, and
+// of starts racing, one makes the pair and the others find it made. False when the pair could
+// not be made (nothing is left then).
 bool MakeSigningPair(const std::filesystem::path& certificate, const std::filesystem::path& key);
+
+// False when the pair cannot sign: a file missing or empty, a certificate that is not PEM, a
+// key that is not PKCS#8, or a key that is not the certificate's. True as well when the
+// library that reads them cannot be loaded: signapk then says what it finds.
+bool SigningPairUsable(const std::filesystem::path& certificate, const std::filesystem::path& key);
 
 }  // namespace tarnwick::posix

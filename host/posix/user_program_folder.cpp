@@ -32,7 +32,8 @@ fs::path DataHome(const fs::path& home) {
     return home / ".local/share";
 }
 
-// A link is made where nothing lies and renewed where it leads nowhere.
+// A link is made where nothing lies and renewed where it leads nowhere. A link that another
+// start of the program made meanwhile counts as made when it leads where this one would.
 bool LinkTool(const fs::path& link, const fs::path& target) {
     std::error_code error;
     const fs::file_status status = fs::symlink_status(link, error);
@@ -43,7 +44,8 @@ bool LinkTool(const fs::path& link, const fs::path& target) {
         fs::remove(link, error);
     }
     fs::create_symlink(target, link, error);
-    return !error;
+    return !error ||
+           (error == std::errc::file_exists && fs::read_symlink(link, error) == target && !error);
 }
 
 // Debian's apktool launcher links the system's framework into apktool's framework folder

@@ -2,14 +2,20 @@
 // the XDG data home, made at the first start and kept as the user left it at the next ones.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <latch>
+#include <optional>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "app/user_program_folder_warning.h"
 #include "host/encoding.h"
 #include "host/paths.h"
+#include "host/posix/signing_pair.h"
 #include "host/program_directory.h"
 #include "tests/support/temp_folder.h"
 
@@ -95,15 +101,97 @@ TEST(ChooseProgramFolder, TheProgramsOwnOrTheUsersOwnFolder) {
     EXPECT_EQ(Permissions(user / "testkey.x509.pem"), Permissions(user / "testkey.pk8"));
 }
 
-TEST(ChooseProgramFolder, NamesAUsersFolderThatCannotBeMade) {
-    const TempFolder installed;
+TEST(ChooseProgramFolder, StartsMadeAtOnceAllFindTheFolderMade) {
+    const TempFolder installed, data;
     installed.Write("installed", "");
-    const ScopedEnvironment dataHome{"XDG_DATA_HOME", "/proc"};  // not even for root
-    const ProgramFolderChoice choice = ChooseProgramFolder(ProgramPath(installed.path()));
-    EXPECT_FALSE(choice.usable);
-    EXPECT_EQ(Utf8FromText(UserProgramFolderWarning(choice.folder)),
-              "无法使用程序文件夹:\r\n\r\nZ:\\proc\\tarnwick\r\n\r\n"
-              "请腾出磁盘空间,或修改该文件夹的权限使您能够写入,再重新运行!");
+    const ScopedEnvironment dataHome{"XDG_DATA_HOME", data.path().string()};
+    const fs::path user = data / "tarnwick";
+    const auto usableStarts = [&] {
+        constexpr int kStarts = 8;
+        std::latch ready(kStarts);
+        std::atomic<int> usable = 0;
+        std::vector<std::jthread> starts;
+        for (int start = 0; start < kStarts; ++start) {
+            starts.emplace_back([&] {
+                ready.arrive_and_wait();
+                usable += ChooseProgramFolder(ProgramPath(installed.path())).usable ? 1 : 0;
+            });
+        }
+        starts.clear();
+        return usable == kStarts;
+    };
+    EXPECT_TRUE(usableStarts());
+    EXPECT_TRUE(posix::SigningPairUsable(user / "testkey.x509.pem", user / "testkey.pk8"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(user), {}), 6);  // no temporary file left
+    // The links again, many times over: a pair there is not made again.
+    for (int round = 0; round < 50; ++round) {
+        for (const char* tool : {"apktool", "apktool.jar", "signapk.jar"}) {
+            fs::remove(user / tool);
+        }
+        ASSERT_TRUE(usableStarts()) << "round " << round;
+    }
+}
+
+// A pair that cannot sign stays as it is at start; signing names it instead.
+TEST(ChooseProgramFolder, LeavesASigningPairThatCannotSignAsItIs) {
+    const TempFolder installed, data, other;
+    installed.Write("installed", "");
+    const ScopedEnvironment dataHome{"XDG_DATA_HOME", data.path().string()};
+    ASSERT_TRUE(posix::MakeSigningPair(other / "c.pem", other / "k.pk8"));
+    ASSERT_TRUE(ChooseProgramFolder(ProgramPath(installed.path())).usable);
+    const std::string certificate = data.Read("tarnwick/testkey.x509.pem");
+    const std::string key = data.Read("tarnwick/testkey.pk8");
+    const struct {
+        const char* pair;
+        std::optional<std::string> certificate, key;
+        bool usable;
+    } pairs[] = {
+        {"the pair made at the first start", certificate, key, true},
+        {"an empty key", certificate, "", false},
+        {"a key without its certificate, as a crash left it", std::nullopt, key, false},
+        {"a certificate that is not PEM", key, key, false},
+        {"a key of another pair", certificate, other.Read("k.pk8"), false},
+    };
+    const fs::path user = data / "tarnwick";
+    for (const auto& p : pairs) {
+        SCOPED_TRACE(p.pair);
+        fs::remove(user / "testkey.x509.pem");
+        fs::remove(user / "testkey.pk8");
+        if (p.certificate) {
+            data.Write("tarnwick/testkey.x509.pem", *p.certificate);
+        }
+        data.Write("tarnwick/testkey.pk8", *p.key);
+        EXPECT_TRUE(ChooseProgramFolder(ProgramPath(installed.path())).usable);
+        EXPECT_EQ(fs::exists(user / "testkey.x509.pem"), p.certificate.has_value());
+        EXPECT_EQ(data.Read("tarnwick/testkey.pk8"), *p.key);
+        EXPECT_EQ(posix::SigningPairUsable(user / "testkey.x509.pem", user / "testkey.pk8"),
+                  p.usable);
+    }
+}
+
+TEST(ChooseProgramFolder, NamesAUsersFolderThatCannotBeUsed) {
+    const TempFolder installed, data;
+    installed.Write("installed", "");
+    const struct {
+        std::string dataHome;
+        std::string message;
+    } folders[] = {
+        {"/proc",  // not even for root
+         "无法使用程序文件夹:\r\n\r\nZ:\\proc\\tarnwick\r\n\r\n"
+         "请腾出磁盘空间,或修改该文件夹的权限使您能够写入,再重新运行!"},
+        // Refused before anything is made in it.
+        {(data / "50%off").string(),
+         "程序文件夹的路径中含有命令行无法传递的字符:\r\n\r\n" +
+             Utf8FromText(ProgramPath(data / "50%off/tarnwick")) +
+             "\r\n\r\n请将环境变量 XDG_DATA_HOME 设为路径中不含这些字符的文件夹,再重新运行!"},
+    };
+    for (const auto& f : folders) {
+        const ScopedEnvironment dataHome{"XDG_DATA_HOME", f.dataHome};
+        const ProgramFolderChoice choice = ChooseProgramFolder(ProgramPath(installed.path()));
+        EXPECT_FALSE(choice.usable);
+        EXPECT_EQ(Utf8FromText(UserProgramFolderWarning(choice.folder)), f.message);
+    }
+    EXPECT_TRUE(fs::is_empty(data.path()));
 }
 
 }  // namespace

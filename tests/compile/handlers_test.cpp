@@ -221,6 +221,8 @@ RunCommand("cmd /c apktool b -f \"C:\\my src\" -o \"C:\\new (1).apk\" > log.txt 
     {"签名", "", "", "C:\\a.apk", "C:\\signed", kNoOutputName},
     {"签名", "", "", "C:\\in.zip", "C:\\a b.apk", R"(
 SameFile("C:\\in.zip", "C:\\a b.apk") -> false
+ProgramDirectory() -> "C:\\Tarnwick"
+SigningPairUsable("C:\\Tarnwick\\testkey.x509.pem", "C:\\Tarnwick\\testkey.pk8") -> true
 RunCommand("cmd /c java -jar signapk.jar testkey.x509.pem testkey.pk8 C:\\in.zip \"C:\\a b.apk\" > log.txt 2>&1", true, 1) -> exit 0
 (info window))"},
     {"签名", "", "", "C:\\a.apk", "C:\\x\t.apk", kRefused},
@@ -264,6 +266,20 @@ TEST_F(CompileHandlers, EachTaskChecksItsPathsThenRunsAndShowsTheOutput) {
     host.ClearCalls();
     RunSelectedTask(w, host, [] { FAIL(); });
     EXPECT_TRUE(host.calls().empty());
+}
+
+TEST_F(CompileHandlers, ASigningPairThatCannotSignIsNamedAndJavaNeverRuns) {
+    host.signingPairUsable = false;
+    w.载入资源.setChecked(false);
+    w.编译模式.setChecked(true);
+    w.签名.setChecked(true);
+    w.资源3.setContent("C:\\a.apk");
+    w.资源4.setContent("C:\\b.apk");
+    RunSelectedTask(w, host, [] { FAIL(); });
+    EXPECT_EQ(
+        host.calls().back(),
+        R"(ShowMessage("签名密钥文件已损坏或不配对!\r\n\r\nC:\\Tarnwick\\testkey.x509.pem\r\n)"
+        R"(C:\\Tarnwick\\testkey.pk8\r\n\r\n请删除这两个文件,程序下次启动时会重新生成!", 0, "警告!") -> 0)");
 }
 
 }  // namespace

@@ -177,6 +177,12 @@ bool FakeHost::LiesInside(const Text& path, const Text& folder) {
     return inside;
 }
 
+bool FakeHost::SigningPairUsable(const Text& certificate, const Text& key) {
+    calls_.push_back("SigningPairUsable(" + Quoted(certificate) + ", " + Quoted(key) + ") -> " +
+                     Flag(signingPairUsable));
+    return signingPairUsable;
+}
+
 bool FakeHost::OpenChooser(FileChooser& chooser) {
     const std::optional<Text> choice = TakeFront(chooserPaths, std::optional<Text>());
     std::string call = "ChooseFile(" + std::to_string(chooser.kind) + ", " +

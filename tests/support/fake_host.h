@@ -32,6 +32,7 @@ public:
     // Pairs of paths that name one file, as links make them; a path always names itself.
     std::set<std::pair<Text, Text>> sameFiles;
     std::set<Text> links;  // paths that are symbolic links or junctions; they exist
+    bool signingPairUsable = true;
 
     // --- the record ---
     // One line per call, texts shown as UTF-8 in double quotes with \r, \n, \" and \\ escaped:
@@ -47,6 +48,7 @@ public:
     //   IsLink("C:\\Music") -> false
     //   WalkFolder("C:\\app", "C:\\app.apk") -> link   (or -> file, -> plain)
     //   LiesInside("C:\\Music\\a.apk", "C:\\Music") -> true
+    //   SigningPairUsable("C:\\Tarnwick\\testkey.x509.pem", "C:\\...\\testkey.pk8") -> true
     //   ProgramDirectory() -> "C:\\Tarnwick"   ChooseFolder("选择目录") -> ""   ShellOpen(4,
     //   "c:\\")
     const std::vector<std::string>& calls() const { return calls_; }
@@ -68,6 +70,7 @@ public:
     bool IsLink(const Text& path) override;
     FolderWalk WalkFolder(const Text& folder, const Text& file) override;
     bool LiesInside(const Text& path, const Text& folder) override;
+    bool SigningPairUsable(const Text& certificate, const Text& key) override;
     Text ChooseFolder(const Text& instruction,
                       std::optional<bool> includeFiles = std::nullopt) override;
     void ShellOpen(int verb, const Text& target, std::optional<Text> parameters = std::nullopt,
