@@ -168,14 +168,14 @@ TEST(WindowsFiles, OnlyReparsePointsThatStandForAnotherNameAreLinks) {
         SCOPED_TRACE(c.tag);
         SetReparseTagStandIn(L"app.apk", c.tag);
         EXPECT_EQ(IsLink(apk), c.link);
-        EXPECT_EQ(WalkFolder(out, ""), c.link ? FolderWalk::HoldsLink : FolderWalk::Plain);
+        EXPECT_EQ(WalkFolder(out, "").found, c.link ? FolderWalk::HoldsLink : FolderWalk::Plain);
     }
     SetReparseTagStandIn(L"", 0);
     // The file itself under another name, and its path resolved.
     ASSERT_TRUE(CreateHardLinkW((folder / "app.apk").c_str(), (folder / "out/dist/app.apk").c_str(),
                                 nullptr));
-    EXPECT_EQ(WalkFolder(out, ProgramPath(folder / "app.apk")), FolderWalk::HoldsFile);
-    EXPECT_EQ(WalkFolder(out, ProgramPath(folder / "out")), FolderWalk::Plain);
+    EXPECT_EQ(WalkFolder(out, ProgramPath(folder / "app.apk")).found, FolderWalk::HoldsFile);
+    EXPECT_EQ(WalkFolder(out, ProgramPath(folder / "out")).found, FolderWalk::Plain);
     EXPECT_TRUE(LiesInside(ProgramPath(folder / "out/dist/../dist/app.apk"), out));
     EXPECT_TRUE(LiesInside(out + "\\new\\app.apk", out));  // not made yet
     EXPECT_FALSE(LiesInside(ProgramPath(folder / "app.apk"), out));
