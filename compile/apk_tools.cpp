@@ -44,14 +44,21 @@ void InstallFrameworks(ui::CompileWindow& w, Host& host, const ShowOutput& showO
 // that apktool made (apktool.yml directly in it, no link or mount point anywhere in it, for
 // apktool makes none) or none at all may be OUT, never a link; and the APK must not lie inside
 // OUT by any of its names: its path with every link followed, or the file itself met on the
-// walk through OUT (a hard link, a mount of a folder of OUT elsewhere).
+// walk through OUT (a hard link, a mount of a folder of OUT elsewhere). A walk that cannot
+// finish proves nothing: OUT is refused, with the folder it stopped at and why.
 bool CheckDecodeFolder(Host& host, const Text& in, const Text& out) {
     const bool exists = host.PathExists(out);
     const bool apktools = !exists || (!host.IsLink(out) && host.FileExists(out + "\\apktool.yml"));
     // The path first: where it shows the APK inside OUT, the walk need not look.
     const bool inside = apktools && host.LiesInside(in, out);
-    const FolderWalk walk =
-        apktools && exists && !inside ? host.WalkFolder(out, in) : FolderWalk::Plain;
+    const FolderWalkResult walked =
+        apktools && exists && !inside ? host.WalkFolder(out, in) : FolderWalkResult();
+    const FolderWalk walk = walked.found;
+    if (walk == FolderWalk::Unfinished) {
+        host.ShowMessage("无法检查输出目录:\r\n\r\n" + walked.folder + "\r\n\r\n" + walked.reason,
+                         0, "警告!");
+        return false;
+    }
     if (!apktools || walk == FolderWalk::HoldsLink) {
         host.ShowMessage("输出目录已存在,且不是反编译生成的目录!\r\n\r\n请另选目录,或先将其移走!",
                          0, "警告!");

@@ -38,8 +38,9 @@ struct CommandResult {
     friend bool operator==(const CommandResult&, const CommandResult&) = default;
 };
 
-// How the runner waits for a started process. Without one it blocks; the windows supply one
-// that keeps them repainting while they take no input.
+// How the runner waits for a started process, and the host for its own work on another thread
+// (waited_work.h). Without one it blocks; the windows supply one that keeps them repainting
+// while they take no input.
 class ProcessWait {
 public:
     virtual ~ProcessWait() = default;

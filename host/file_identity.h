@@ -25,9 +25,19 @@ std::optional<FileIdentity> IdentityOf(const std::filesystem::path& path);
 // way cannot be read, a link loop).
 std::optional<std::filesystem::path> ResolvedPath(const std::filesystem::path& path);
 
+// What the walk through a native folder met; for an unfinished walk, the folder where it
+// stopped and the system's words for why.
+struct NativeFolderWalk {
+    FolderWalk found = FolderWalk::Plain;
+    std::filesystem::path folder;
+    Text reason;
+};
+
 // Walks the folder, following no link, and compares every entry with `sought` by identity
-// (from what the walk reads anyway: no second look at any entry).
-FolderWalk WalkNativeFolder(const std::filesystem::path& folder,
-                            const std::optional<FileIdentity>& sought);
+// (from what the walk reads anyway: no second look at any entry). It holds one or two folders
+// open whatever the depth and keeps its place in each folder on a stack of its own, so a tree
+// of any depth is walked to its end.
+NativeFolderWalk WalkNativeFolder(const std::filesystem::path& folder,
+                                  const std::optional<FileIdentity>& sought);
 
 }  // namespace tarnwick

@@ -40,12 +40,16 @@ bool IsLink(const Text& path) {
     return !file.empty() && IsNativeLink(file);
 }
 
-FolderWalk WalkFolder(const Text& folder, const Text& file) {
+FolderWalkResult WalkFolder(const Text& folder, const Text& file) {
     const fs::path native = NativePath(folder);
     if (native.empty()) {
-        return FolderWalk::HoldsLink;  // no folder to read through
+        return {FolderWalk::HoldsLink, {}, {}};  // no folder to read through
     }
-    return WalkNativeFolder(native, IdentityOf(NativePath(file)));
+    const NativeFolderWalk walk = WalkNativeFolder(native, IdentityOf(NativePath(file)));
+    if (walk.found != FolderWalk::Unfinished) {
+        return {walk.found, {}, {}};
+    }
+    return {walk.found, ProgramPath(walk.folder), walk.reason};
 }
 
 bool LiesInside(const Text& path, const Text& folder) {

@@ -27,10 +27,11 @@ bool SameFile(const Text& one, const Text& other);
 // trailing separator does not make it the folder behind. Links on the way to it do not count.
 bool IsLink(const Text& path);
 // Walks the folder (following no link): HoldsLink when a symbolic link, a junction or a mount
-// point lies anywhere inside it, or a folder in it cannot be read through; else HoldsFile when
-// the file that `file` leads to lies inside it under any name (compared by identity,
-// file_identity.h); else Plain.
-FolderWalk WalkFolder(const Text& folder, const Text& file);
+// point lies anywhere inside it; Unfinished, with the folder and the system's reason, when a
+// folder in it cannot be read through; else HoldsFile when the file that `file` leads to lies
+// inside it under any name (compared by identity, file_identity.h); else Plain. However deep
+// the tree, the walk holds a fixed number of folders open.
+FolderWalkResult WalkFolder(const Text& folder, const Text& file);
 // True when one of the folders that hold the path, however far up, is `folder` as the file
 // system sees it, every link on the path followed and ".." taken as the system takes it; true
 // too when the path cannot be resolved, for then it may lie anywhere.

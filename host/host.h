@@ -3,6 +3,7 @@
 // can be driven in a test by a recording host. No operation raises or shows a message of its
 // own: failures come back as results.
 
+#include <functional>
 #include <initializer_list>
 #include <optional>
 
@@ -64,9 +65,9 @@ public:
     // True when the path itself (not what it leads to) is a symbolic link or a junction.
     virtual bool IsLink(const Text& path) = 0;
     // Walks the folder, following no link: whether a link, junction or mount point lies
-    // anywhere inside it (or a folder in it cannot be read), else whether the file that `file`
-    // leads to lies inside it under any name.
-    virtual FolderWalk WalkFolder(const Text& folder, const Text& file) = 0;
+    // anywhere inside it, or where and why the walk could not go on, else whether the file that
+    // `file` leads to lies inside it under any name. A long walk is a wait, like a command's.
+    virtual FolderWalkResult WalkFolder(const Text& folder, const Text& file) = 0;
     // True when one of the folders that hold the path, however far up, is `folder` as the file
     // system sees it, with every link on the path followed; true too when the path cannot be
     // resolved.
@@ -96,7 +97,11 @@ protected:
 // dialogs and waits come from the windows, which complete this class.
 class PlatformHost : public Host {
 public:
-    explicit PlatformHost(ProcessWait* wait = nullptr);
+    // The walk through a folder: the file system's own (files.h) unless a test gives another.
+    using FolderWalker = std::function<FolderWalkResult(const Text& folder, const Text& file)>;
+
+    // With a wait, commands and walks are waited for through it.
+    explicit PlatformHost(ProcessWait* wait = nullptr, FolderWalker walker = nullptr);
 
     CommandResult RunCommand(const Text& commandLine, bool wait,
                              std::optional<int> windowMode = std::nullopt) override;
@@ -108,12 +113,13 @@ public:
     bool PathExists(const Text& path) override;
     bool SameFile(const Text& one, const Text& other) override;
     bool IsLink(const Text& path) override;
-    FolderWalk WalkFolder(const Text& folder, const Text& file) override;
+    FolderWalkResult WalkFolder(const Text& folder, const Text& file) override;
     bool LiesInside(const Text& path, const Text& folder) override;
     bool SigningPairUsable(const Text& certificate, const Text& key) override;
 
 private:
     ProcessWait* wait_;
+    FolderWalker walker_;
 };
 
 }  // namespace tarnwick

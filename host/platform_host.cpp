@@ -1,15 +1,19 @@
 #include "host/host.h"
 
+#include <utility>
+
 #include "host/files.h"
 #include "host/paths.h"
 #include "host/program_directory.h"
+#include "host/waited_work.h"
 #ifndef _WIN32
 #include "host/posix/signing_pair.h"
 #endif
 
 namespace tarnwick {
 
-PlatformHost::PlatformHost(ProcessWait* wait) : wait_(wait) {}
+PlatformHost::PlatformHost(ProcessWait* wait, FolderWalker walker)
+    : wait_(wait), walker_(walker ? std::move(walker) : FolderWalker(tarnwick::WalkFolder)) {}
 
 CommandResult PlatformHost::RunCommand(const Text& commandLine, bool wait,
                                        std::optional<int> windowMode) {
@@ -49,8 +53,9 @@ bool PlatformHost::IsLink(const Text& path) {
     return tarnwick::IsLink(path);
 }
 
-FolderWalk PlatformHost::WalkFolder(const Text& folder, const Text& file) {
-    return tarnwick::WalkFolder(folder, file);
+// A walk through a big folder takes seconds: it is waited for like a command.
+FolderWalkResult PlatformHost::WalkFolder(const Text& folder, const Text& file) {
+    return ResultOfWaitedWork(wait_, [&] { return walker_(folder, file); });
 }
 
 bool PlatformHost::LiesInside(const Text& path, const Text& folder) {

@@ -9,6 +9,7 @@
 #include <QUrl>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "host/paths.h"
 #include "ui/chooser_settings.h"
@@ -92,7 +93,7 @@ void Configure(QFileDialog& dialog, const FileChooser& chooser) {
 
 }  // namespace
 
-QtHost::QtHost() : PlatformHost(&processWait_) {}
+QtHost::QtHost(FolderWalker walker) : PlatformHost(&processWait_, std::move(walker)) {}
 
 int QtHost::ShowMessage(const Text& content, int style, std::optional<Text> title) {
     QMessageBox box;

@@ -10,7 +10,8 @@ namespace tarnwick::ui {
 
 class QtHost : public PlatformHost {
 public:
-    QtHost();
+    // A walker given replaces the file system's walk (for the tests of the wait).
+    explicit QtHost(FolderWalker walker = nullptr);
 
     int ShowMessage(const Text& content, int style,
                     std::optional<Text> title = std::nullopt) override;

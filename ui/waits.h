@@ -21,7 +21,8 @@ void RunWithoutInput(QEventLoop& loop);
 // Blocks for the given time; a negative time counts as 0.
 void PauseWithoutInput(int milliseconds);
 
-// The runner's wait for a started process: checks every few milliseconds.
+// The runner's wait for a started process, and the wait for the program's own work on a thread
+// of its own (host/waited_work.h): checks every few milliseconds.
 class QtProcessWait : public ProcessWait {
 public:
     bool Until(const std::function<bool()>& hasEnded) override;

@@ -1,5 +1,7 @@
 // Identities from stat and statx; the walk reads each folder with readdir and asks statx once
-// per entry, relative to its folder, whether it is a link or a mount point and what it is.
+// per entry, relative to its folder, whether it is a link or a mount point and what it is. It
+// opens each folder relative to the one it is in, so neither the length of a path nor the
+// number of open files limits its depth.
 #include "host/file_identity.h"
 
 #include <dirent.h>
@@ -11,7 +13,11 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <system_error>
+#include <vector>
+
+#include "host/encoding.h"
 
 #ifndef STATX_ATTR_MOUNT_ROOT
 #define STATX_ATTR_MOUNT_ROOT 0x00002000  // Linux 5.8
@@ -57,64 +63,162 @@ bool ReadEntry(int folder, const char* name, Entry& entry) {
                  &entry.status) == 0;
 }
 
+using OpenFolder = std::unique_ptr<DIR, int (*)(DIR*)>;
+
+// The folder `name` inside `folder` (or `folder` itself, given absolute), never through a link.
+OpenFolder OpenAt(int folder, const char* name) {
+    const int fd = openat(folder, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    DIR* opened = fd >= 0 ? fdopendir(fd) : nullptr;
+    if (opened == nullptr && fd >= 0) {
+        const int why = errno;
+        close(fd);
+        errno = why;
+    }
+    return OpenFolder(opened, closedir);
+}
+
+std::optional<FileIdentity> IdentityOf(DIR* folder) {
+    struct stat status {};
+    if (fstat(dirfd(folder), &status) != 0) {
+        return std::nullopt;
+    }
+    return FileIdentity{status.st_dev, status.st_ino};
+}
+
+// A folder the walk has entered: by which name, what it is, and its folders still to walk.
+struct Position {
+    struct Subfolder {
+        std::string name;
+        FileIdentity identity;
+    };
+    std::string name;
+    FileIdentity identity;
+    std::vector<Subfolder> subfolders;
+};
+
+// The walk holds only the folder it is in: it reads that folder whole, checking each entry,
+// then goes down into each of its folders by name and back up through "..", making sure each
+// time that the folder it reached is the one it read before.
 class Walk {
 public:
-    explicit Walk(const std::optional<FileIdentity>& sought) : sought_(sought) {}
+    Walk(const fs::path& root, const std::optional<FileIdentity>& sought)
+        : root_(root), sought_(sought) {}
 
-    // Walks the open folder `fd`, which it closes; false when the walk ends at a link, a
-    // mount point or a folder it cannot read.
-    bool Folder(int fd, std::uint64_t device) {
-        const std::unique_ptr<DIR, int (*)(DIR*)> folder(fdopendir(fd), closedir);
-        if (!folder) {
-            close(fd);
-            return false;
+    NativeFolderWalk Run() {
+        OpenFolder here = OpenAt(AT_FDCWD, root_.c_str());
+        const std::optional<FileIdentity> identity = here ? IdentityOf(here.get()) : std::nullopt;
+        if (!identity) {
+            return NotOpened(errno, root_);
         }
+        device_ = identity->volume;
+        positions_.push_back({{}, *identity, {}});
+        if (!Read(here.get())) {
+            return result_;
+        }
+        while (!positions_.empty()) {
+            Position& position = positions_.back();
+            if (position.subfolders.empty()) {
+                positions_.pop_back();
+                if (!positions_.empty() && !Reach(here, "..", positions_.back().identity)) {
+                    return result_;
+                }
+                continue;
+            }
+            Position next{std::move(position.subfolders.back().name),
+                          position.subfolders.back().identity,
+                          {}};
+            position.subfolders.pop_back();
+            positions_.push_back(std::move(next));
+            if (!Reach(here, positions_.back().name.c_str(), positions_.back().identity) ||
+                !Read(here.get())) {
+                return result_;
+            }
+        }
+        return {found_ ? FolderWalk::HoldsFile : FolderWalk::Plain, {}, {}};
+    }
+
+private:
+    // Reads the folder the walk is in to its end; false ends the walk with its result.
+    bool Read(DIR* folder) {
         errno = 0;
-        while (const dirent* item = readdir(folder.get())) {
+        while (const dirent* item = readdir(folder)) {
             const char* name = item->d_name;
             if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) {
                 continue;
             }
             Entry entry;
-            if (!ReadEntry(dirfd(folder.get()), name, entry) || S_ISLNK(entry.status.stx_mode) ||
-                entry.IsMountPoint(device)) {
+            if (!ReadEntry(dirfd(folder), name, entry)) {
+                const int why = errno;
+                result_ = Stopped(why, Here());
                 return false;
             }
-            found = found || entry.Identity() == sought_;
+            if (S_ISLNK(entry.status.stx_mode) || entry.IsMountPoint(device_)) {
+                result_.found = FolderWalk::HoldsLink;
+                return false;
+            }
+            found_ = found_ || entry.Identity() == sought_;
             if (S_ISDIR(entry.status.stx_mode)) {
-                const int inner = openat(dirfd(folder.get()), name,
-                                         O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-                if (inner < 0 || !Folder(inner, device)) {
-                    return false;
-                }
+                positions_.back().subfolders.push_back({name, entry.Identity()});
             }
             errno = 0;
         }
-        return errno == 0;
+        if (const int why = errno; why != 0) {
+            result_ = Stopped(why, Here());
+            return false;
+        }
+        return true;
     }
 
-    bool found = false;
+    // Moves from the open folder to `name` inside it, which must be the folder `expected`; the
+    // positions already name the folder reached.
+    bool Reach(OpenFolder& here, const char* name, const FileIdentity& expected) {
+        OpenFolder next = OpenAt(dirfd(here.get()), name);
+        if (!next) {
+            const int why = errno;
+            result_ = NotOpened(why, Here());
+            return false;
+        }
+        if (IdentityOf(next.get()) != expected) {
+            result_.found = FolderWalk::HoldsLink;  // another folder was put in its place
+            return false;
+        }
+        here = std::move(next);
+        return true;
+    }
 
-private:
+    fs::path Here() const {
+        fs::path path = root_;
+        for (std::size_t level = 1; level < positions_.size(); ++level) {
+            path /= positions_[level].name;
+        }
+        return path;
+    }
+
+    // The walk ends where the system refused it, with the system's words for why.
+    static NativeFolderWalk Stopped(int error, const fs::path& folder) {
+        return {FolderWalk::Unfinished, folder,
+                TextFromUtf8(std::generic_category().message(error))};
+    }
+    // A folder that could not be opened as one: a link or a file standing where it was counts
+    // as a link.
+    static NativeFolderWalk NotOpened(int error, const fs::path& folder) {
+        return error == ELOOP || error == ENOTDIR ? NativeFolderWalk{FolderWalk::HoldsLink, {}, {}}
+                                                  : Stopped(error, folder);
+    }
+
+    const fs::path& root_;
     const std::optional<FileIdentity>& sought_;
+    std::uint64_t device_ = 0;
+    std::vector<Position> positions_;
+    bool found_ = false;
+    NativeFolderWalk result_;
 };
 
 }  // namespace
 
-FolderWalk WalkNativeFolder(const fs::path& folder, const std::optional<FileIdentity>& sought) {
-    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    struct stat status {};
-    if (fd < 0 || fstat(fd, &status) != 0) {
-        if (fd >= 0) {
-            close(fd);
-        }
-        return FolderWalk::HoldsLink;
-    }
-    Walk walk(sought);
-    if (!walk.Folder(fd, status.st_dev)) {
-        return FolderWalk::HoldsLink;
-    }
-    return walk.found ? FolderWalk::HoldsFile : FolderWalk::Plain;
+NativeFolderWalk WalkNativeFolder(const fs::path& folder,
+                                  const std::optional<FileIdentity>& sought) {
+    return Walk(folder, sought).Run();
 }
 
 }  // namespace tarnwick

@@ -4,21 +4,28 @@
 // text too), and the forms refused before any tool runs.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <system_error>
 
 #ifndef _WIN32
+#include <linux/capability.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 #endif
 
 #include "host/encoding.h"
 #include "tests/compile/compile_flow.h"
 #include "tests/support/bounded_wait.h"
+#include "tests/support/fake_host.h"
 #include "tests/support/fake_tools.h"
 #include "tests/support/temp_folder.h"
 
@@ -75,6 +82,49 @@ private:
     fs::path at_;
     bool made_;
 };
+
+// A folder no one may read, root included, for the life of the object: its permissions are
+// taken away and the process's power to pass over them is set aside.
+class UnreadableFolder {
+public:
+    explicit UnreadableFolder(const fs::path& folder) : folder_(folder) {
+        syscall(SYS_capget, &header_, kept_);
+        __user_cap_data_struct lowered[2] = {kept_[0], kept_[1]};
+        lowered[0].effective &= ~((1U << CAP_DAC_OVERRIDE) | (1U << CAP_DAC_READ_SEARCH));
+        syscall(SYS_capset, &header_, lowered);
+        fs::permissions(folder_, fs::perms::none);
+    }
+    ~UnreadableFolder() {
+        fs::permissions(folder_, fs::perms::owner_all);
+        syscall(SYS_capset, &header_, kept_);
+    }
+    UnreadableFolder(const UnreadableFolder&) = delete;
+    UnreadableFolder& operator=(const UnreadableFolder&) = delete;
+
+private:
+    fs::path folder_;
+    __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct kept_[2]{};
+};
+
+// About `spare` more files open at once than are open now, for the life of the object: new
+// descriptors take the lowest free numbers, and the limit bounds the numbers.
+class OpenFileLimit {
+public:
+    explicit OpenFileLimit(int spare) {
+        getrlimit(RLIMIT_NOFILE, &kept_);
+        const auto open = std::distance(fs::directory_iterator("/proc/self/fd"), {});
+        rlimit lowered = kept_;
+        lowered.rlim_cur = static_cast<rlim_t>(open + spare);
+        setrlimit(RLIMIT_NOFILE, &lowered);
+    }
+    ~OpenFileLimit() { setrlimit(RLIMIT_NOFILE, &kept_); }
+    OpenFileLimit(const OpenFileLimit&) = delete;
+    OpenFileLimit& operator=(const OpenFileLimit&) = delete;
+
+private:
+    rlimit kept_{};
+};
 #endif
 
 class CompileEndToEnd : public CompileFlow {
@@ -104,6 +154,13 @@ TEST_F(CompileEndToEnd, EachOperationHandsItsToolTheFilesAndShowsWhatItPrinted) 
     user_.Write("fw/厂商 res.apk", "VENDOR");
     user_.Write("my apps/应用.apk", "APK");
     user_.Write("decoded/apktool.yml", "version: 2.7.0\n");
+    // Deeper than the walk through it could go with a folder open per level.
+    user_.Write("deep/apktool.yml", "version: 2.7.0\n");
+    fs::path deepest = user_ / "deep";
+    for (int level = 0; level < 300; ++level) {
+        deepest /= "d";
+    }
+    fs::create_directories(deepest);
     const std::string apktool =
         "[java]\n-jar\n" + Given(sandbox_.program / "apktool.jar", "apktool.jar");
     const std::string framework = "[java]\n-jar\napktool.jar\n<<apktool.jar>>\nif\n";
@@ -125,6 +182,10 @@ TEST_F(CompileEndToEnd, EachOperationHandsItsToolTheFilesAndShowsWhatItPrinted) 
         {"decompile", &compile_.反编译, "my apps/应用.apk", "decoded",
          apktool + "d\n-f\n" + Given(user_ / "my apps/应用.apk", "APK") + "-o\n" +
              (user_ / "decoded").string() + "\n",
+         printed},
+        {"decompile into a deep folder", &compile_.反编译, "my apps/应用.apk", "deep",
+         apktool + "d\n-f\n" + Given(user_ / "my apps/应用.apk", "APK") + "-o\n" +
+             (user_ / "deep").string() + "\n",
          printed},
         {"rebuild", &compile_.回编译, "decoded", "my apps/新.apk",
          apktool + "b\n-f\n" + (user_ / "decoded").string() + "\n-o\n" +
@@ -152,6 +213,9 @@ TEST_F(CompileEndToEnd, EachOperationHandsItsToolTheFilesAndShowsWhatItPrinted) 
             compile_.资源2.setContent(*c.out == '\0' ? Text() : ProgramPath(user_ / c.out));
             shown = Execute();
         } else {
+#ifndef _WIN32
+            const OpenFileLimit limit(64);
+#endif
             shown = Run(*c.operation, user_ / c.in, user_ / c.out);
         }
         EXPECT_EQ(sandbox_.Record(), c.record);
@@ -204,6 +268,9 @@ TEST_F(CompileEndToEnd, ADecompileThatWouldEmptyTheUsersFilesRunsNothing) {
     user_.Write("other/readme.txt", "other");
     user_.Write("spare/app.apk", "not read");
     user_.Write("mounts/app/apktool.yml", "version: 2.7.0\n");
+    user_.Write("Locked.apk", "not read");
+    user_.Write("Locked/apktool.yml", "version: 2.7.0\n");
+    user_.Write("Locked/res/values/strings.xml", "<resources/>");  // a folder no one may read
     std::error_code error;
     fs::create_directory(user_ / "hardlinked");
     fs::create_directory(user_ / "linked");
@@ -239,6 +306,17 @@ TEST_F(CompileEndToEnd, ADecompileThatWouldEmptyTheUsersFilesRunsNothing) {
                                     R"(请另选目录,或先将其移走!", 0, "警告!") -> 0)";
     const std::string apkInside = R"(ShowMessage("要反编译的文件位于输出目录中!\r\n\r\n)"
                                   R"(请另选目录,或先将文件移走!", 0, "警告!") -> 0)";
+    const std::string unreadable =
+        "ShowMessage(" +
+        ::tarnwick::testing::Quoted("无法检查输出目录:\r\n\r\n" +
+                                    ProgramPath(user_ / "Locked/res") + "\r\n\r\n" +
+                                    TextFromUtf8(std::generic_category().message(EACCES))) +
+        R"(, 0, "警告!") -> 0)";
+#ifdef _WIN32
+    const bool unreadableFolders = false;  // Wine keeps no permissions
+#else
+    const bool unreadableFolders = true;
+#endif
     const struct {
         const char* apk;     // "\\..\\" stays in the path as typed
         const char* chosen;  // the folder chosen with the browser; null: the name beside the APK
@@ -259,6 +337,7 @@ TEST_F(CompileEndToEnd, ADecompileThatWouldEmptyTheUsersFilesRunsNothing) {
         {"hardlinked\\app.apk", "work", "work/app", hardLink, apkInside},
         {"mounted\\app.apk", "work", "work/app", mounts, apkInside},
         {"spare\\app.apk", "mounts", "mounts/app", mounts, notApktools},
+        {"Locked.apk", nullptr, "Locked", unreadableFolders, unreadable},
     };
     ui::testing::ClickMark(compile_.编译模式);
     ui::testing::ClickMark(compile_.反编译);
@@ -273,7 +352,12 @@ TEST_F(CompileEndToEnd, ADecompileThatWouldEmptyTheUsersFilesRunsNothing) {
             compile_.图形按钮4.onClick();
         }
         ASSERT_EQ(compile_.资源4.content(), ProgramPath(user_ / c.out));
-        EXPECT_EQ(Refuse(), c.refusal);
+        {
+#ifndef _WIN32
+            const UnreadableFolder locked(user_ / "Locked/res");
+#endif
+            EXPECT_EQ(Refuse(), c.refusal);
+        }
         EXPECT_EQ(UserFiles(), before);
     }
     EXPECT_EQ(sandbox_.Record(), "");

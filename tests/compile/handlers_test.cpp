@@ -199,6 +199,14 @@ FileExists("C:\\app\\apktool.yml") -> true
 LiesInside("C:\\app.apk", "C:\\app") -> false
 WalkFolder("C:\\app", "C:\\app.apk") -> link
 ShowMessage("输出目录已存在,且不是反编译生成的目录!\r\n\r\n请另选目录,或先将其移走!", 0, "警告!") -> 0)"},
+    // A walk that could not finish proves nothing, and says where and why it stopped.
+    {"反编译", "", "", "C:\\old.apk", "C:\\old", R"(
+PathExists("C:\\old") -> true
+IsLink("C:\\old") -> false
+FileExists("C:\\old\\apktool.yml") -> true
+LiesInside("C:\\old.apk", "C:\\old") -> false
+WalkFolder("C:\\old", "C:\\old.apk") -> unfinished at "C:\\old\\res": "Permission denied"
+ShowMessage("无法检查输出目录:\r\n\r\nC:\\old\\res\r\n\r\nPermission denied", 0, "警告!") -> 0)"},
     // An APK saved into apktool's folder would be emptied away with it.
     {"反编译", "", "", "C:\\work\\app\\app.apk", "C:\\work\\app", R"(
 PathExists("C:\\work\\app") -> true
@@ -234,12 +242,14 @@ ShowMessage("生成的文件不能与原文件相同!\r\n\r\n请设置其他文�
 };
 
 TEST_F(CompileHandlers, EachTaskChecksItsPathsThenRunsAndShowsTheOutput) {
-    host.folders = {"C:\\Music", "C:\\app", "C:\\work\\app"};  // Music is the user's own
+    host.folders = {"C:\\Music", "C:\\app", "C:\\old", "C:\\work\\app"};  // Music is the user's
     host.files = {{"C:\\a.apk", "apk"},
                   {"C:\\app\\apktool.yml", "version"},
+                  {"C:\\old\\apktool.yml", "version"},
                   {"C:\\work\\app\\apktool.yml", "version"},
                   {"C:\\work\\app\\dist\\app.apk", "apk"}};
     host.links = {"C:\\app\\res\\more"};
+    host.unreadable = {{"C:\\old\\res", "Permission denied"}};
     host.sameFiles = {{"C:\\built\\app.apk", "C:\\work\\app\\dist\\app.apk"}};
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.record);

@@ -168,14 +168,30 @@ TEST(WindowsFiles, OnlyReparsePointsThatStandForAnotherNameAreLinks) {
         SCOPED_TRACE(c.tag);
         SetReparseTagStandIn(L"app.apk", c.tag);
         EXPECT_EQ(IsLink(apk), c.link);
-        EXPECT_EQ(WalkFolder(out, ""), c.link ? FolderWalk::HoldsLink : FolderWalk::Plain);
+        EXPECT_EQ(WalkFolder(out, "").found, c.link ? FolderWalk::HoldsLink : FolderWalk::Plain);
     }
     SetReparseTagStandIn(L"", 0);
     // The file itself under another name, and its path resolved.
     ASSERT_TRUE(CreateHardLinkW((folder / "app.apk").c_str(), (folder / "out/dist/app.apk").c_str(),
                                 nullptr));
-    EXPECT_EQ(WalkFolder(out, ProgramPath(folder / "app.apk")), FolderWalk::HoldsFile);
-    EXPECT_EQ(WalkFolder(out, ProgramPath(folder / "out")), FolderWalk::Plain);
+    EXPECT_EQ(WalkFolder(out, ProgramPath(folder / "app.apk")).found, FolderWalk::HoldsFile);
+    EXPECT_EQ(WalkFolder(out, ProgramPath(folder / "out")).found, FolderWalk::Plain);
+    // The same file at the end of a chain far longer than MAX_PATH, made and removed in the
+    // long form of its paths.
+    std::vector<std::wstring> chain{L"\\\\?\\" + (folder / "out").wstring()};
+    for (int level = 0; level < 150; ++level) {
+        chain.push_back(chain.back() + L"\\level");
+        ASSERT_TRUE(CreateDirectoryW(chain.back().c_str(), nullptr));
+    }
+    const std::wstring deepApk = chain.back() + L"\\app.apk";
+    ASSERT_TRUE(CreateHardLinkW(deepApk.c_str(), (folder / "app.apk").c_str(), nullptr));
+    ASSERT_TRUE(DeleteFileW((folder / "out/dist/app.apk").c_str()));
+    EXPECT_EQ(WalkFolder(out, ProgramPath(folder / "app.apk")).found, FolderWalk::HoldsFile);
+    DeleteFileW(deepApk.c_str());
+    while (chain.size() > 1) {
+        RemoveDirectoryW(chain.back().c_str());
+        chain.pop_back();
+    }
     EXPECT_TRUE(LiesInside(ProgramPath(folder / "out/dist/../dist/app.apk"), out));
     EXPECT_TRUE(LiesInside(out + "\\new\\app.apk", out));  // not made yet
     EXPECT_FALSE(LiesInside(ProgramPath(folder / "app.apk"), out));

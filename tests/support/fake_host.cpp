@@ -149,19 +149,25 @@ bool FakeHost::IsLink(const Text& path) {
     return link;
 }
 
-FolderWalk FakeHost::WalkFolder(const Text& folder, const Text& file) {
+FolderWalkResult FakeHost::WalkFolder(const Text& folder, const Text& file) {
     const std::string inside = folder.bytes() + "\\";
     const auto isInside = [&](const Text& path) { return path.bytes().starts_with(inside); };
     const auto isFile = [&](const auto& entry) {
         return isInside(entry.first) && NameOneFile(entry.first, file);
     };
+    const std::string call = "WalkFolder(" + Quoted(folder) + ", " + Quoted(file) + ") -> ";
+    for (const auto& [unread, reason] : unreadable) {
+        if (unread == folder || isInside(unread)) {
+            calls_.push_back(call + "unfinished at " + Quoted(unread) + ": " + Quoted(reason));
+            return {FolderWalk::Unfinished, unread, reason};
+        }
+    }
     const FolderWalk walk = std::ranges::any_of(links, isInside) ? FolderWalk::HoldsLink
                             : std::ranges::any_of(files, isFile) ? FolderWalk::HoldsFile
                                                                  : FolderWalk::Plain;
     const char* kNames[] = {"plain", "link", "file"};
-    calls_.push_back("WalkFolder(" + Quoted(folder) + ", " + Quoted(file) + ") -> " +
-                     kNames[static_cast<int>(walk)]);
-    return walk;
+    calls_.push_back(call + kNames[static_cast<int>(walk)]);
+    return {walk, {}, {}};
 }
 
 bool FakeHost::LiesInside(const Text& path, const Text& folder) {

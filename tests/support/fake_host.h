@@ -31,7 +31,8 @@ public:
     std::set<Text> unwritable;    // paths that WriteFile fails on, besides the empty one
     // Pairs of paths that name one file, as links make them; a path always names itself.
     std::set<std::pair<Text, Text>> sameFiles;
-    std::set<Text> links;  // paths that are symbolic links or junctions; they exist
+    std::set<Text> links;             // paths that are symbolic links or junctions; they exist
+    std::map<Text, Text> unreadable;  // folders a walk cannot read through, with the reason
     bool signingPairUsable = true;
 
     // --- the record ---
@@ -46,7 +47,8 @@ public:
     //   FileExists("recovery.img") -> true   PathExists("recovery.img") -> false
     //   SameFile("C:\\img\\twrp.img", "C:\\Tarnwick\\recovery.img") -> false
     //   IsLink("C:\\Music") -> false
-    //   WalkFolder("C:\\app", "C:\\app.apk") -> link   (or -> file, -> plain)
+    //   WalkFolder("C:\\app", "C:\\app.apk") -> link   (or -> file, -> plain,
+    //   -> unfinished at "C:\\app\\res": "Permission denied")
     //   LiesInside("C:\\Music\\a.apk", "C:\\Music") -> true
     //   SigningPairUsable("C:\\Tarnwick\\testkey.x509.pem", "C:\\...\\testkey.pk8") -> true
     //   ProgramDirectory() -> "C:\\Tarnwick"   ChooseFolder("选择目录") -> ""   ShellOpen(4,
@@ -68,7 +70,7 @@ public:
     bool PathExists(const Text& path) override;
     bool SameFile(const Text& one, const Text& other) override;
     bool IsLink(const Text& path) override;
-    FolderWalk WalkFolder(const Text& folder, const Text& file) override;
+    FolderWalkResult WalkFolder(const Text& folder, const Text& file) override;
     bool LiesInside(const Text& path, const Text& folder) override;
     bool SigningPairUsable(const Text& certificate, const Text& key) override;
     Text ChooseFolder(const Text& instruction,

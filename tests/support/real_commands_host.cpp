@@ -51,7 +51,7 @@ bool RealCommandsHost::IsLink(const Text& path) {
     return tarnwick::IsLink(path);
 }
 
-FolderWalk RealCommandsHost::WalkFolder(const Text& folder, const Text& file) {
+FolderWalkResult RealCommandsHost::WalkFolder(const Text& folder, const Text& file) {
     return tarnwick::WalkFolder(folder, file);
 }
 

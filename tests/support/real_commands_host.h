@@ -27,7 +27,7 @@ public:
     bool PathExists(const Text& path) override;
     bool SameFile(const Text& one, const Text& other) override;
     bool IsLink(const Text& path) override;
-    FolderWalk WalkFolder(const Text& folder, const Text& file) override;
+    FolderWalkResult WalkFolder(const Text& folder, const Text& file) override;
     bool LiesInside(const Text& path, const Text& folder) override;
 
     // How long a tool that waits for a device is given; a test shortens it.

@@ -23,9 +23,11 @@
 #include <QUrl>
 #include <QWidget>
 #include <QWindow>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <thread>
 
 #include "host/command_runner.h"
 #include "tests/support/temp_folder.h"
@@ -214,6 +216,14 @@ TEST(WaitTest, UserInputIsDroppedWhileRepaintsAndTheProgramsOwnClosesGoOn) {
     QtHost host;
     QtProcessWait processWait;
     CommandRunner runner(program.path(), &processWait);
+    // A walk through a folder that lasts as long as the tool (for a few seconds at most).
+    QtHost slowWalks([&](const Text&, const Text&) {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (!fs::exists(program / "ended") && std::chrono::steady_clock::now() < end) {
+            std::this_thread::yield();
+        }
+        return FolderWalkResult{FolderWalk::HoldsFile, {}, {}};
+    });
     const struct {
         const char* name;
         std::function<void()> wait;
@@ -222,6 +232,8 @@ TEST(WaitTest, UserInputIsDroppedWhileRepaintsAndTheProgramsOwnClosesGoOn) {
         {"RunCommand", [&] { EXPECT_TRUE(runner.Run("cmd /c tool", true, 1).Succeeded()); }},
         {"RunCommand that fails",
          [&] { EXPECT_FALSE(runner.Run("cmd /c tool&nosuchtool", true, 1).Succeeded()); }},
+        {"WalkFolder",
+         [&] { EXPECT_EQ(slowWalks.WalkFolder("C:\\out", "").found, FolderWalk::HoldsFile); }},
     };
     for (const auto& wait : waits) {
         fs::remove(program / "ended");
