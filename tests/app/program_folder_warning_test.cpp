@@ -1,12 +1,17 @@
 // The folders that start-up refuses, each with its own message, and one it works in.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "app/program_folder_warning.h"
 #include "host/encoding.h"
 #include "host/paths.h"
+#include "tests/support/real_commands_host.h"
 #include "tests/support/temp_folder.h"
 
 namespace tarnwick::app {
@@ -21,9 +26,31 @@ const char* const kWhatToDo = "请将程序放到您自己的文件夹中,例如
 #endif
 const char* const kCommandLine = "程序所在文件夹的路径中含有命令行无法传递的字符:";
 
+namespace fs = std::filesystem;
+
+// The path as the system's calls take it beyond MAX_PATH.
+fs::path Unlimited(const fs::path& path) {
+    return kWindows ? fs::path(L"\\\\?\\" + path.wstring()) : path;
+}
+
+// A folder of exactly `length` characters inside `base`, made.
+Text FolderOfLength(const testing::TempFolder& base, int length) {
+    const Text start = ProgramPath(base.path()) + "\\";
+    const Text folder = start + Text(std::string(length - TextLength(start), 'a').c_str());
+    fs::create_directories(Unlimited(NativePath(folder)));
+    return folder;
+}
+
 TEST(ProgramFolderWarning, NamesWhatKeepsTheProgramFromItsFolder) {
     const testing::TempFolder writable;
-    const Text deep = "C:\\" + Text(std::string(300, 'a').c_str());
+    const testing::TempFolder base;
+    const Text longest = FolderOfLength(base, 258);
+    // Names that break after a backslash, then a name that breaks between characters.
+    Text deep = "C:\\50%off";
+    for (int level = 0; level < 20; ++level) {
+        deep += "\\文件夹";
+    }
+    deep += "\\" + Text(std::string(150, 'b').c_str());
     const struct {
         bool applies;
         Text folder;
@@ -36,11 +63,13 @@ TEST(ProgramFolderWarning, NamesWhatKeepsTheProgramFromItsFolder) {
         {true, "C:\\Users\\?\\Tarnwick",
          kWindows ? "程序所在文件夹的路径中含有系统不支持的字符:" : kCommandLine},
         {true, "C:\\50%off\\Tarnwick", kCommandLine},
+        {true, deep, kCommandLine},
         {!kWindows, "Z:\\tmp\\a\"b\\Tarnwick", kCommandLine},
         {true, "\\\\server\\share\\Tarnwick", "程序不能在网络文件夹中运行:"},
         {true, "\\\\?\\UNC\\server\\share\\Tarnwick",
          "程序不能在网络文件夹中运行:", "\\\\server\\share\\Tarnwick"},
-        {kWindows, deep, "程序所在文件夹的路径太长:"},
+        {true, longest, nullptr},
+        {kWindows, longest + "a", "程序所在文件夹的路径太长:"},
         {true, "Z:\\proc", "程序所在的文件夹无法写入文件"},  // not even for root
     };
     for (const auto& c : cases) {
@@ -53,12 +82,35 @@ TEST(ProgramFolderWarning, NamesWhatKeepsTheProgramFromItsFolder) {
         if (warning && c.problem != nullptr) {
             const std::string message = Utf8FromText(*warning);
             EXPECT_TRUE(message.starts_with(c.problem)) << message;
-            EXPECT_NE(message.find(Utf8FromText(c.shown.empty() ? c.folder : c.shown) + "\r\n"),
+            // The folder whole, in lines that fit a small screen.
+            std::string unbroken = message;
+            std::erase(unbroken, '\r');
+            std::erase(unbroken, '\n');
+            EXPECT_NE(unbroken.find(Utf8FromText(c.shown.empty() ? c.folder : c.shown)),
                       std::string::npos);
+            for (std::string_view rest = warning->bytes(); !rest.empty();) {
+                const std::size_t end = std::min(rest.find("\r\n"), rest.size());
+                EXPECT_LE(end, 80u) << message;
+                rest.remove_prefix(std::min(end + 2, rest.size()));
+            }
             EXPECT_TRUE(message.ends_with(kWhatToDo)) << message;
         }
     }
     EXPECT_TRUE(std::filesystem::is_empty(writable.path()));  // the probe is gone
+}
+
+// A command started in the longest folder that start-up lets through finds the files its line
+// names by their bare names.
+TEST(ProgramFolderWarning, ACommandInTheLongestFolderFindsItsFiles) {
+    const testing::TempFolder base;
+    const Text folder = FolderOfLength(base, 258);
+    std::ofstream(Unlimited(NativePath(folder + "\\testkey.pk8")), std::ios::binary) << "KEY";
+    const testing::CurrentDirectory current(NativePath(folder));  // as start-up makes it
+    testing::RealCommandsHost host(NativePath(folder));
+
+    EXPECT_TRUE(host.RunCommand("cmd /c copy /y testkey.pk8 found.pk8", true, 1).Succeeded());
+
+    EXPECT_TRUE(fs::exists(Unlimited(NativePath(folder + "\\found.pk8"))));
 }
 
 }  // namespace
