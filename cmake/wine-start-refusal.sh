@@ -2,13 +2,13 @@
 # Starts a copy of the Windows program folder whose path holds a character that code page 936
 # lacks, under Wine on the X screen of DISPLAY (xvfb-run): the program must say so in a message
 # box instead of opening its home window, and end once the box is closed. The path is long, a
-# name of 200 letters without a blank: the box must still fit the screen, 1,024 x 768. Saves a
+# name of 180 letters without a blank: the box must still fit the screen, 1,024 x 768. Saves a
 # picture of it:
 #   wine-start-refusal.sh WINE-RUN WINE PREFIX STAGE PICTURE
 set -eu
 [ $# -eq 5 ]
 work="$(mktemp -d)"
-folder="$work/한국어/$(printf 'a%.0s' $(seq 200))/Tarnwick"
+folder="$work/한국어/$(printf 'a%.0s' $(seq 180))/Tarnwick"
 mkdir -p "$(dirname "$folder")"
 cp -r "$4" "$folder"
 TARNWICK_WINE_DISPLAY="$DISPLAY" "$1" "$2" "$3" "$folder/tarnwick.exe" &
