@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,7 +38,7 @@ fs::path Unlimited(const fs::path& path) {
 Text FolderOfLength(const testing::TempFolder& base, int length) {
     const Text start = ProgramPath(base.path()) + "\\";
     const Text folder = start + Text(std::string(length - TextLength(start), 'a').c_str());
-    fs::create_directories(Unlimited(NativePath(folder)));
+    fs::create_directory(Unlimited(NativePath(folder)));
     return folder;
 }
 
@@ -110,7 +111,8 @@ TEST(ProgramFolderWarning, ACommandInTheLongestFolderFindsItsFiles) {
 
     EXPECT_TRUE(host.RunCommand("cmd /c copy /y testkey.pk8 found.pk8", true, 1).Succeeded());
 
-    EXPECT_TRUE(fs::exists(Unlimited(NativePath(folder + "\\found.pk8"))));
+    std::ifstream found(Unlimited(NativePath(folder + "\\found.pk8")), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(found), {}), "KEY");
 }
 
 }  // namespace
