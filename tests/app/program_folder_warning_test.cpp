@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <ranges>
 #include <string>
 #include <string_view>
 
@@ -46,12 +47,6 @@ TEST(ProgramFolderWarning, NamesWhatKeepsTheProgramFromItsFolder) {
     const testing::TempFolder writable;
     const testing::TempFolder base;
     const Text longest = FolderOfLength(base, 258);
-    // Names that break after a backslash, then a name that breaks between characters.
-    Text deep = "C:\\50%off";
-    for (int level = 0; level < 20; ++level) {
-        deep += "\\文件夹";
-    }
-    deep += "\\" + Text(std::string(150, 'b').c_str());
     const struct {
         bool applies;
         Text folder;
@@ -64,7 +59,7 @@ TEST(ProgramFolderWarning, NamesWhatKeepsTheProgramFromItsFolder) {
         {true, "C:\\Users\\?\\Tarnwick",
          kWindows ? "程序所在文件夹的路径中含有系统不支持的字符:" : kCommandLine},
         {true, "C:\\50%off\\Tarnwick", kCommandLine},
-        {true, deep, kCommandLine},
+        {true, longest + "%", kCommandLine},  // long: named in lines
         {!kWindows, "Z:\\tmp\\a\"b\\Tarnwick", kCommandLine},
         {true, "\\\\server\\share\\Tarnwick", "程序不能在网络文件夹中运行:"},
         {true, "\\\\?\\UNC\\server\\share\\Tarnwick",
@@ -89,10 +84,8 @@ TEST(ProgramFolderWarning, NamesWhatKeepsTheProgramFromItsFolder) {
             std::erase(unbroken, '\n');
             EXPECT_NE(unbroken.find(Utf8FromText(c.shown.empty() ? c.folder : c.shown)),
                       std::string::npos);
-            for (std::string_view rest = warning->bytes(); !rest.empty();) {
-                const std::size_t end = std::min(rest.find("\r\n"), rest.size());
-                EXPECT_LE(end, 80u) << message;
-                rest.remove_prefix(std::min(end + 2, rest.size()));
+            for (const auto line : std::views::split(warning->bytes(), std::string_view("\r\n"))) {
+                EXPECT_LE(std::ranges::distance(line), 80) << message;
             }
             EXPECT_TRUE(message.ends_with(kWhatToDo)) << message;
         }
