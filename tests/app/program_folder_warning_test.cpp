@@ -2,9 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <ranges>
 #include <string>
@@ -13,6 +12,7 @@
 #include "app/program_folder_warning.h"
 #include "host/encoding.h"
 #include "host/paths.h"
+#include "tests/support/fake_tools.h"
 #include "tests/support/real_commands_host.h"
 #include "tests/support/temp_folder.h"
 
@@ -93,19 +93,24 @@ TEST(ProgramFolderWarning, NamesWhatKeepsTheProgramFromItsFolder) {
     EXPECT_TRUE(std::filesystem::is_empty(writable.path()));  // the probe is gone
 }
 
-// A command started in the longest folder that start-up lets through finds the files its line
+// A tool started in the longest folder that start-up lets through finds the files that its line
 // names by their bare names.
-TEST(ProgramFolderWarning, ACommandInTheLongestFolderFindsItsFiles) {
+TEST(ProgramFolderWarning, AToolInTheLongestFolderFindsItsFiles) {
     const testing::TempFolder base;
+    const testing::TempFolder tools;  // on PATH
+    testing::InstallFakeTool(tools, "adb", "adb");
+    const testing::ScopedEnvironment record(testing::kFakeRecordVariable,
+                                            (tools / "record.txt").string());
+    const testing::ScopedEnvironment path(
+        "PATH", tools.path().string() + (kWindows ? ";" : ":") + std::getenv("PATH"));
     const Text folder = FolderOfLength(base, 258);
-    std::ofstream(Unlimited(NativePath(folder + "\\testkey.pk8")), std::ios::binary) << "KEY";
     const testing::CurrentDirectory current(NativePath(folder));  // as start-up makes it
     testing::RealCommandsHost host(NativePath(folder));
+    ASSERT_TRUE(host.WriteFile("testkey.pk8", {"KEY"}));
 
-    EXPECT_TRUE(host.RunCommand("cmd /c copy /y testkey.pk8 found.pk8", true, 1).Succeeded());
+    EXPECT_TRUE(host.RunCommand("cmd /c adb push testkey.pk8", true, 1).Succeeded());
 
-    std::ifstream found(Unlimited(NativePath(folder + "\\found.pk8")), std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(found), {}), "KEY");
+    EXPECT_EQ(tools.Read("record.txt"), "[adb]\npush\ntestkey.pk8\n<<KEY>>\n");
 }
 
 }  // namespace
