@@ -12,4 +12,8 @@ namespace tarnwick::app {
 // can. A long-path prefix (\\?\) is taken off first.
 std::optional<Text> ProgramFolderWarning(const Text& folder);
 
+// A folder as the start-up messages name it: whole, in lines that fit a small screen, broken
+// after a backslash where one lies late enough in the line, else between two characters.
+Text FolderInLines(const Text& folder);
+
 }  // namespace tarnwick::app

@@ -19,7 +19,7 @@ void BackUpRecovery(ui::FlashWindow& w, Host& host) {
     StartFlashLog(w);
     host.Pause(1000);
     Log(w, host, "正在重启手机到Recovery...\r\n");
-    Run(host, "cmd /c adb reboot recovery");
+    RunRebootLogged(w.显示窗, host, "cmd /c adb reboot recovery");
     DotCountdown(w, host, 2000);
     host.ShowMessage(
         "如果您的手机已经重启,并且已经进入Recovery模式.\r\n\r\n请点击 [确定] 开始备份Recovery...",
@@ -41,7 +41,7 @@ void BackUpRecovery(ui::FlashWindow& w, Host& host) {
     host.Pause(1000);
     Log(w, host, "正在重启...\r\n");
     host.Pause(1000);
-    Run(host, "cmd /c adb reboot");
+    RunRebootLogged(w.显示窗, host, "cmd /c adb reboot");
 }
 
 }  // namespace tarnwick::flash

@@ -13,13 +13,13 @@ void DeleteWorkImage(Host& host, WorkImage image) {
 }
 
 // Offers to start the new recovery at once; Cancel reboots the phone normally.
-void StartRecoveryOrSystem(Host& host) {
+void StartRecoveryOrSystem(ui::FlashWindow& w, Host& host) {
     if (host.ShowMessage("立即进入Recovery?", 1, "重启?") == MessageOk) {
         // The phone starts the image just flashed, sent again from here.
-        Run(host, "cmd /c fastboot boot recovery.img");
+        RunRebootLogged(w.显示窗, host, "cmd /c fastboot boot recovery.img");
         host.Pause(1000);
     } else {
-        Run(host, "cmd /c fastboot reboot");
+        RunRebootLogged(w.显示窗, host, "cmd /c fastboot reboot");
     }
 }
 
@@ -27,7 +27,8 @@ void StartRecoveryOrSystem(Host& host) {
 
 void RebootToFastbootAndWait(ui::FlashWindow& w, Host& host) {
     Log(w, host, "正在重启手机到Fastboot...\r\n");
-    Run(host, "cmd /c adb reboot bootloader");
+    // A phone already in its bootloader is not seen by adb: the flow goes on regardless.
+    RunRebootLogged(w.显示窗, host, "cmd /c adb reboot bootloader");
     DotCountdown(w, host, 2000);
 }
 
@@ -42,7 +43,7 @@ void FlashRecoveryImage(ui::FlashWindow& w, Host& host, WorkImage image) {
     Log(w, host, flash.Succeeded() ? "操作已完成...\r\n" : "操作失败!\r\n");
     // No phone turned up: a boot or a reboot would only wait for it again.
     if (!flash.GaveUpWaiting()) {
-        StartRecoveryOrSystem(host);
+        StartRecoveryOrSystem(w, host);
     }
     DeleteWorkImage(host, image);
 }

@@ -60,11 +60,11 @@ void FlashUpdatePackage(ui::FlashWindow& w, Host& host) {
     host.Pause(1000);
     WriteCommandFile(w, host);
     Log(w, host, "正在重启...\r\n");
-    Run(host, "cmd /c adb reboot recovery");
+    RunRebootLogged(w.显示窗, host, "cmd /c adb reboot recovery");
     DotCountdown(w, host, 2500);
     const bool commandsPushed =
         RunWork(w.显示窗, host, "cmd /c adb push command.txt /cache/recovery/command");
-    Run(host, "cmd /c adb reboot recovery");
+    RunRebootLogged(w.显示窗, host, "cmd /c adb reboot recovery");
     host.DeleteFile("command.txt");
     Log(w, host, commandsPushed ? "操作已完成....\r\n" : "操作失败!\r\n");
 }

@@ -16,6 +16,14 @@ namespace tarnwick {
 
 namespace {
 
+#ifdef _WIN32
+// The longest folder that SetCurrentDirectory accepts without a trailing backslash: MAX_PATH
+// less the terminating null and the backslash that it adds. Each command starts in the program
+// folder; in a longer one it would start elsewhere and miss every relative name of its line
+// (the work files, the tools, the key files).
+constexpr std::size_t kLongestProgramFolder = 258;
+#endif
+
 Text& FixedDirectory() {
     static Text directory;
     return directory;
@@ -46,8 +54,7 @@ FolderProblem CheckProgramFolder(const Text& folder) {
         return FolderProblem::NetworkFolder;
     }
 #ifdef _WIN32
-    // cmd's current directory holds at most 259 characters (MAX_PATH - 1).
-    if (LeadingCharactersSize(folder.bytes(), 259) < folder.bytes().size()) {
+    if (LeadingCharactersSize(folder.bytes(), kLongestProgramFolder) < folder.bytes().size()) {
         return FolderProblem::TooLong;
     }
 #endif

@@ -85,7 +85,9 @@ void PushIntoSystemThroughRecovery(ui::PushWindow& w, Host& host) {
     StartSystemPushLog(w, host);
     Log(w, host, "正在尝试重启您的手机..\r\n");
     host.Pause(1000);
-    Run(host, "cmd /c adb kill-server&adb start-server&adb devices&adb reboot recovery");
+    // Judged by its last command, the reboot.
+    RunRebootLogged(w.信息显示窗, host,
+                    "cmd /c adb kill-server&adb start-server&adb devices&adb reboot recovery");
     Log(w, host, "如手机长时间未重启,请重新连接手机!\r\n");
     host.Pause(1000);
     DotCountdown(w.信息显示窗, host, "等待手机进入Recovery模式....\r\n", 2000);

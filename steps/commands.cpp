@@ -13,13 +13,15 @@ namespace tarnwick {
 
 namespace {
 
-void LogFailure(LogBox& log, Host& host, const Text& commandLine, const CommandResult& result) {
+Text FailureLine(const Text& commandLine, const CommandResult& result) {
     if (!result.started) {
-        host.AppendLog(log, "命令无法执行: " + commandLine + "\r\n");
-    } else {
-        host.AppendLog(
-            log, "命令执行失败(返回值" + ToText(result.exitCode) + "): " + commandLine + "\r\n");
+        return "命令无法执行: " + commandLine + "\r\n";
     }
+    return "命令执行失败(返回值" + ToText(result.exitCode) + "): " + commandLine + "\r\n";
+}
+
+void LogFailure(LogBox& log, Host& host, const Text& commandLine, const CommandResult& result) {
+    host.AppendLog(log, FailureLine(commandLine, result));
 }
 
 constexpr std::string_view kBlanks = " \t";
@@ -43,29 +45,40 @@ std::string_view Trimmed(std::string_view line, std::string_view characters) {
     return line;
 }
 
-// The line that tells why the tool failed, as it printed it but for its carriage returns.
+// The lines that tell why the tool failed, as it printed them but for their carriage returns,
+// each ending in CR LF: its first line that begins with one of `reasonStarts` (and with
+// `throughTheEnd` every line after it), else its last line that is not empty.
 std::optional<Text> Reason(const std::vector<std::string_view>& lines,
-                           const std::vector<Text>& reasonStarts) {
+                           const std::vector<Text>& reasonStarts, bool throughTheEnd = false) {
     const auto startsReason = [&](std::string_view line) {
         return std::ranges::any_of(reasonStarts, [&](const Text& start) {
             return Trimmed(line, kBlanks).starts_with(start.bytes());
         });
     };
-    auto reason = std::ranges::find_if(lines, startsReason);
-    if (reason == lines.end()) {
-        const auto notEmpty = [](std::string_view line) {
-            return !Trimmed(line, kBlanksAndLineEnds).empty();
-        };
-        const auto last = std::ranges::find_if(lines.rbegin(), lines.rend(), notEmpty);
-        if (last == lines.rend()) {
-            return std::nullopt;
-        }
-        reason = std::prev(last.base());
+    const auto notEmpty = [](std::string_view line) {
+        return !Trimmed(line, kBlanksAndLineEnds).empty();
+    };
+    const auto last = std::ranges::find_if(lines.rbegin(), lines.rend(), notEmpty);
+    if (last == lines.rend()) {
+        return std::nullopt;
     }
-    std::string line(*reason);
-    std::erase(line, '\r');
-    return ShownToolOutput(Text::FromBytes(line));
+    const auto end = last.base();
+    auto reason = std::find_if(lines.begin(), end, startsReason);
+    if (reason == end) {
+        reason = std::prev(end);
+    }
+    std::string shown;
+    for (auto line = reason; line != (throughTheEnd ? end : std::next(reason)); ++line) {
+        std::string withoutReturns(*line);
+        std::erase(withoutReturns, '\r');
+        shown += withoutReturns + "\r\n";
+    }
+    return ShownToolOutput(Text::FromBytes(shown));
 }
+
+// adb's reason runs from its first "error:" line to its end (an unauthorized phone takes
+// four lines); the "* daemon ..." lines of its first call come before it.
+const std::vector<Text> kRebootReasonStarts = {"error:"};
 
 }  // namespace
 
@@ -97,9 +110,27 @@ bool RunWorkJudgedByOutput(LogBox& log, Host& host, const Text& commandLine,
     }
     LogFailure(log, host, commandLine, result);
     if (const std::optional<Text> reason = Reason(lines, verdict.reasonStarts)) {
-        host.AppendLog(log, *reason + "\r\n");
+        host.AppendLog(log, *reason);
     }
     return false;
+}
+
+std::optional<Text> RunReboot(Host& host, const Text& commandLine) {
+    const CommandResult result = host.RunCommand(commandLine, true, 1);
+    if (result.Succeeded()) {
+        return std::nullopt;
+    }
+    const std::optional<Text> reason =
+        result.GaveUpWaiting()
+            ? Text("未检测到手机\r\n")
+            : Reason(OutputLines(result.output.bytes()), kRebootReasonStarts, true);
+    return FailureLine(commandLine, result) + reason.value_or("");
+}
+
+void RunRebootLogged(LogBox& log, Host& host, const Text& commandLine) {
+    if (const std::optional<Text> failure = RunReboot(host, commandLine)) {
+        host.AppendLog(log, *failure);
+    }
 }
 
 }  // namespace tarnwick

@@ -1,6 +1,7 @@
 #pragma once
 // Running an operation's commands, all hidden and waited for.
 
+#include <optional>
 #include <vector>
 
 #include "host/host.h"
@@ -27,5 +28,14 @@ struct OutputVerdict {
 
 bool RunWorkJudgedByOutput(LogBox& log, Host& host, const Text& commandLine,
                            const OutputVerdict& verdict);
+
+// A reboot, judged by its exit code like a work command. When it failed, the lines that tell
+// so, each ending in CR LF: the failure line, then the tool's reason: its lines from the first
+// that begins with "error:" to its end (else its last line), each cut as ShownToolOutput
+// cuts it, or 未检测到手机 for a tool given up for want of a phone. Nothing when it succeeded.
+std::optional<Text> RunReboot(Host& host, const Text& commandLine);
+// RunReboot in an operation with a log: a failure goes into the log and the operation goes on,
+// since a phone that is already where the reboot would take it is not seen by adb.
+void RunRebootLogged(LogBox& log, Host& host, const Text& commandLine);
 
 }  // namespace tarnwick

@@ -1,12 +1,19 @@
 // The folders that start-up refuses, each with its own message, and one it works in.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 #include <optional>
+#include <ranges>
 #include <string>
+#include <string_view>
 
 #include "app/program_folder_warning.h"
 #include "host/encoding.h"
 #include "host/paths.h"
+#include "tests/support/fake_tools.h"
+#include "tests/support/real_commands_host.h"
 #include "tests/support/temp_folder.h"
 
 namespace tarnwick::app {
@@ -21,9 +28,25 @@ const char* const kWhatToDo = "请将程序放到您自己的文件夹中,例如
 #endif
 const char* const kCommandLine = "程序所在文件夹的路径中含有命令行无法传递的字符:";
 
+namespace fs = std::filesystem;
+
+// The path as the system's calls take it beyond MAX_PATH.
+fs::path Unlimited(const fs::path& path) {
+    return kWindows ? fs::path(L"\\\\?\\" + path.wstring()) : path;
+}
+
+// A folder of exactly `length` characters inside `base`, made.
+Text FolderOfLength(const testing::TempFolder& base, int length) {
+    const Text start = ProgramPath(base.path()) + "\\";
+    const Text folder = start + Text(std::string(length - TextLength(start), 'a').c_str());
+    fs::create_directory(Unlimited(NativePath(folder)));
+    return folder;
+}
+
 TEST(ProgramFolderWarning, NamesWhatKeepsTheProgramFromItsFolder) {
     const testing::TempFolder writable;
-    const Text deep = "C:\\" + Text(std::string(300, 'a').c_str());
+    const testing::TempFolder base;
+    const Text longest = FolderOfLength(base, 258);
     const struct {
         bool applies;
         Text folder;
@@ -36,11 +59,13 @@ TEST(ProgramFolderWarning, NamesWhatKeepsTheProgramFromItsFolder) {
         {true, "C:\\Users\\?\\Tarnwick",
          kWindows ? "程序所在文件夹的路径中含有系统不支持的字符:" : kCommandLine},
         {true, "C:\\50%off\\Tarnwick", kCommandLine},
+        {true, longest + "%", kCommandLine},  // long: named in lines
         {!kWindows, "Z:\\tmp\\a\"b\\Tarnwick", kCommandLine},
         {true, "\\\\server\\share\\Tarnwick", "程序不能在网络文件夹中运行:"},
         {true, "\\\\?\\UNC\\server\\share\\Tarnwick",
          "程序不能在网络文件夹中运行:", "\\\\server\\share\\Tarnwick"},
-        {kWindows, deep, "程序所在文件夹的路径太长:"},
+        {true, longest, nullptr},
+        {kWindows, longest + "a", "程序所在文件夹的路径太长:"},
         {true, "Z:\\proc", "程序所在的文件夹无法写入文件"},  // not even for root
     };
     for (const auto& c : cases) {
@@ -53,12 +78,39 @@ TEST(ProgramFolderWarning, NamesWhatKeepsTheProgramFromItsFolder) {
         if (warning && c.problem != nullptr) {
             const std::string message = Utf8FromText(*warning);
             EXPECT_TRUE(message.starts_with(c.problem)) << message;
-            EXPECT_NE(message.find(Utf8FromText(c.shown.empty() ? c.folder : c.shown) + "\r\n"),
+            // The folder whole, in lines that fit a small screen.
+            std::string unbroken = message;
+            std::erase(unbroken, '\r');
+            std::erase(unbroken, '\n');
+            EXPECT_NE(unbroken.find(Utf8FromText(c.shown.empty() ? c.folder : c.shown)),
                       std::string::npos);
+            for (const auto line : std::views::split(warning->bytes(), std::string_view("\r\n"))) {
+                EXPECT_LE(std::ranges::distance(line), 80) << message;
+            }
             EXPECT_TRUE(message.ends_with(kWhatToDo)) << message;
         }
     }
     EXPECT_TRUE(std::filesystem::is_empty(writable.path()));  // the probe is gone
+}
+
+// A tool started in the longest folder that start-up lets through finds the files that its line
+// names by their bare names.
+TEST(ProgramFolderWarning, AToolInTheLongestFolderFindsItsFiles) {
+    const testing::TempFolder base;
+    const testing::TempFolder tools;  // on PATH
+    testing::InstallFakeTool(tools, "adb", "adb");
+    const testing::ScopedEnvironment record(testing::kFakeRecordVariable,
+                                            (tools / "record.txt").string());
+    const testing::ScopedEnvironment path(
+        "PATH", tools.path().string() + (kWindows ? ";" : ":") + std::getenv("PATH"));
+    const Text folder = FolderOfLength(base, 258);
+    const testing::CurrentDirectory current(NativePath(folder));  // as start-up makes it
+    testing::RealCommandsHost host(NativePath(folder));
+    ASSERT_TRUE(host.WriteFile("testkey.pk8", {"KEY"}));
+
+    EXPECT_TRUE(host.RunCommand("cmd /c adb push testkey.pk8", true, 1).Succeeded());
+
+    EXPECT_EQ(tools.Read("record.txt"), "[adb]\npush\ntestkey.pk8\n<<KEY>>\n");
 }
 
 }  // namespace

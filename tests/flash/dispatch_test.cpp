@@ -139,6 +139,44 @@ TEST(Reboots, EachAsksAndRunsItsCommandOnlyOnOk) {
     }
 }
 
+// Each flow's reboots fail: each failure is in the log, and the flow goes on (a phone already
+// in its bootloader is not seen by adb), as the reboot after it shows.
+TEST_F(Dispatch, AFlowLogsEachFailedRebootAndGoesOn) {
+    const char* reboots[] = {"cmd /c adb reboot bootloader", "cmd /c fastboot boot recovery.img",
+                             "cmd /c fastboot reboot", "cmd /c adb reboot recovery",
+                             "cmd /c adb reboot"};
+    for (const char* reboot : reboots) {
+        host.commandResults[reboot] = {true, 1, "* daemon started successfully\nerror: no device"};
+    }
+    host.files["C:\\Tarnwick\\recovery\\find5_twrp_recovery.img"] = "find5";
+    MakesWorkImage("cmd /c copy /y C:\\Tarnwick\\recovery\\find5_twrp_recovery.img recovery.img");
+    w.备份路径.setContent("C:\\backup.img");
+    w.ROM路径.setContent("C:\\update.zip");
+    struct Case {
+        ui::RadioButton& family;
+        ui::RadioButton& option;
+        int bootNow;
+        std::vector<int> failed;  // the reboots that the log names in this order
+    };
+    const Case cases[] = {{w.REC单选框, w.刷入集成REC, 0, {0, 1}},
+                          {w.REC单选框, w.刷入集成REC, 1, {0, 2}},
+                          {w.REC单选框, w.备份, 0, {3, 4}},
+                          {w.ROM单选框, w.备份, 0, {3, 3}}};
+    for (const Case& c : cases) {
+        SelectFamily(c.family);
+        SelectRecoveryOption(c.option);
+        host.messageResults = {0, c.bootNow};
+        RunSelectedOperation(w, host);
+        std::size_t at = 0;
+        for (int failed : c.failed) {
+            const Text told =
+                "命令执行失败(返回值1): " + Text(reboots[failed]) + "\r\nerror: no device\r\n";
+            at = w.显示窗.content().bytes().find(told.bytes(), at + 1);
+            EXPECT_NE(at, std::string::npos) << w.显示窗.content();
+        }
+    }
+}
+
 TEST_F(Dispatch, ARebootNeitherLogsNorShowsTheLogView) {
     host.messageResults = {0};
     w.显示窗.setContent("earlier log");

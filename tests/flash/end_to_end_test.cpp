@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "flash/flash_dispatch.h"
+#include "flash/reboots.h"
 #include "flash/recovery_flash.h"
 #include "host/paths.h"
 #include "tests/flash/flash_window_test.h"
@@ -18,6 +19,7 @@ namespace tarnwick::flash::testing {
 namespace {
 
 namespace fs = std::filesystem;
+using ::tarnwick::testing::Quoted;
 using ::tarnwick::testing::RealCommandsHost;
 using ::tarnwick::testing::ScopedEnvironment;
 using ::tarnwick::testing::TempFolder;
@@ -38,28 +40,67 @@ protected:
     RealCommandsHost& real_ = sandbox_.host;
 };
 
-TEST_F(FlashEndToEnd, TheRebootToTheSystemRunsFastbootOnlyWhenAdbFails) {
+// adb's reason when no phone is there, after the lines of its first call.
+const std::vector<std::string> kAdbWithoutPhone = {
+    "err=* daemon not running; starting now at tcp:5037", "err=* daemon started successfully",
+    "err=error: no devices/emulators found", "exit=1"};
+
+// The reboot to the system runs fastboot only when adb fails (a phone in the bootloader, which
+// adb does not see); a reboot that failed is told in one warning, one that worked in none.
+TEST_F(FlashEndToEnd, TheRebootsRunTheirToolsAndTellAFailure) {
     struct Case {
-        const char* adbExit;
+        void (*reboot)(Host&);
+        std::vector<std::string> adb;
+        std::vector<std::string> fastboot;
         const char* record;
+        const char* warning;  // after 重启失败!, or none
     };
     const Case cases[] = {
-        {"exit=0", "[adb]\nreboot\n"},
-        {"exit=1", "[adb]\nreboot\n[fastboot]\nreboot\n"},  // no phone that adb sees
+        {RebootToSystem, {"exit=0"}, {}, "[adb]\nreboot\n", nullptr},
+        {RebootToSystem, {"exit=1"}, {}, "[adb]\nreboot\n[fastboot]\nreboot\n", nullptr},
+        // Both failed: fastboot was given up for want of a phone.
+        {RebootToSystem,
+         kAdbWithoutPhone,
+         {"err=< waiting for any device >", "hang"},
+         "[adb]\nreboot\n[fastboot]\nreboot\n",
+         "命令执行失败(返回值258): cmd /c adb reboot||fastboot reboot\r\n未检测到手机"},
+        {RebootToBootloader,
+         kAdbWithoutPhone,
+         {},
+         "[adb]\nreboot\nbootloader\n",
+         "命令执行失败(返回值1): cmd /c adb reboot bootloader\r\nerror: no devices/emulators "
+         "found"},
+        {RebootToRecovery,
+         {"err=error: device unauthorized.", "err=This adb server's $ADB_VENDOR_KEYS is not set",
+          "err=Try 'adb kill-server' if that seems wrong.",
+          "err=Otherwise check for a confirmation dialog on your device.", "exit=1"},
+         {},
+         "[adb]\nreboot\nrecovery\n",
+         "命令执行失败(返回值1): cmd /c adb reboot recovery\r\nerror: device unauthorized.\r\n"
+         "This adb server's $ADB_VENDOR_KEYS is not set\r\nTry 'adb kill-server' if that "
+         "seems wrong.\r\nOtherwise check for a confirmation dialog on your device."},
     };
+    real_.deviceWaitLimit = std::chrono::seconds(1);
     for (const Case& c : cases) {
-        if (c.adbExit == std::string("exit=0") &&
+        if (c.adb.front() == "exit=0" &&
             WineRunsOtherwise("cmd /c adb reboot||fastboot reboot") != nullptr) {
             continue;
         }
-        SCOPED_TRACE(c.adbExit);
-        sandbox_.WriteTool("adb", {c.adbExit});
+        SCOPED_TRACE(c.record);
+        sandbox_.WriteTool("adb", c.adb);
+        sandbox_.WriteTool("fastboot", c.fastboot);
         fs::remove(records_ / "record.txt");
+        real_.ClearCalls();
         real_.messageResults = {0};
 
-        RunSelectedOperation(w, real_);  // the form as it opens: reboot to the system
+        c.reboot(real_);
 
         EXPECT_EQ(Record(), c.record);
+        const std::string warning = c.warning ? "ShowMessage(" +
+                                                    Quoted(Text("重启失败!\r\n\r\n") + c.warning) +
+                                                    ", 0, \"警告!\") -> 0"
+                                              : "";
+        EXPECT_EQ(real_.calls().size() > 1 ? real_.calls()[1] : "", warning);
     }
 }
 

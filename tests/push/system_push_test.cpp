@@ -77,6 +77,19 @@ Pause(1000))")}));
     EXPECT_EQ(w.通用对话框1.fileName, "Foo.apk");
 }
 
+TEST_F(SystemPush, ThroughRecoveryLogsAFailedRebootAndGoesOn) {
+    const Text reboot = "cmd /c adb kill-server&adb start-server&adb devices&adb reboot recovery";
+    host.commandResults[reboot] = {true, 1,
+                                   "* daemon not running; starting now at tcp:5037\n* daemon "
+                                   "started successfully\nList of devices attached\n\n"
+                                   "error: no devices/emulators found\n"};
+    PushIntoSystemThroughRecovery(w, host);
+    const Text told = "正在尝试重启您的手机..\r\n命令执行失败(返回值1): " + reboot +
+                      "\r\nerror: no devices/emulators found\r\n如手机长时间未重启";
+    EXPECT_NE(w.信息显示窗.content().bytes().find(told.bytes()), std::string::npos);
+    EXPECT_TRUE(LogEndsWith("操作已经完成..."));
+}
+
 TEST_F(SystemPush, WithRootWritesTheBatchFileAsksForRootAndRunsIt) {
     PushIntoSystemWithRoot(w, host);
     EXPECT_EQ(host.calls(), Sequence({Lines(R"(
