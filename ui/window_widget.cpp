@@ -50,6 +50,27 @@ void WindowWidget::closeEvent(QCloseEvent* event) {
     RequestClose();
 }
 
+// Every control passes Tab up to its window. The walk starts after the control that has the
+// focus (also one that is being hidden); from the window itself, at either end.
+bool WindowWidget::focusNextPrevChild(bool next) {
+    const int count = static_cast<int>(tabStops_.size());
+    const QWidget* focused = focusWidget();
+    int at = next ? -1 : count;
+    for (int index = 0; index < count; ++index) {
+        if (focused && (tabStops_[index] == focused || tabStops_[index]->isAncestorOf(focused))) {
+            at = index;
+        }
+    }
+    for (int step = 1; step <= count; ++step) {
+        QWidget* stop = tabStops_[((at + (next ? step : -step)) % count + count) % count];
+        if (stop->isVisibleTo(this) && stop->isEnabled()) {
+            stop->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
+}
+
 void WindowWidget::RequestClose() {
     Raise(closeRequested);
 }
