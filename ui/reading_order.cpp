@@ -59,6 +59,7 @@ std::vector<const ControlRecord*> ReadingOrder(const WindowTemplate& source) {
         return std::tie(a.inTitleStrip, a.top, a.left) < std::tie(b.inTitleStrip, b.top, b.left);
     });
     std::vector<const ControlRecord*> order;
+    order.reserve(places.size());
     for (const Place& place : places) {
         order.push_back(place.record);
     }
