@@ -49,8 +49,13 @@ void Window::setTop(int top) {
     widget_->move(widget_->x(), top);
 }
 
+// The window itself holds the focus, so no control shows a focus mark until the keyboard is
+// used, and the first Tab goes to the first control. It asks to be activated, as a newly shown
+// window is on Windows, so that the keyboard reaches it.
 void Window::Show() {
+    widget_->setFocus(Qt::OtherFocusReason);
     widget_->show();
+    widget_->activateWindow();
 }
 
 }  // namespace tarnwick::ui

@@ -40,6 +40,7 @@ public:
     void setLeft(int left);  // moves the window, size unchanged
     void setTop(int top);
 
+    // Shows and activates the window, with the focus on none of its controls.
     void Show();
 
     // Esc, or the platform's close request: the owner destroys the window at once.

@@ -1,5 +1,6 @@
 // Builds a window from its template: the window at its start position, then every control
-// inside its parent, stacked as the template lists them, shown or hidden and enabled.
+// inside its parent, stacked as the template lists them, shown or hidden and enabled; then the
+// Tab order and the names that screen readers give the edit boxes.
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -9,8 +10,10 @@
 #include <string>
 #include <string_view>
 
+#include "ui/controls/accessible_face.h"
 #include "ui/controls/factories.h"
 #include "ui/event.h"
+#include "ui/reading_order.h"
 #include "ui/window.h"
 #include "ui/window_widget.h"
 
@@ -53,6 +56,7 @@ QPoint StartPosition(const WindowTemplate& source) {
 }  // namespace
 
 std::unique_ptr<Window> BuildWindow(const WindowTemplate& source) {
+    InstallAccessibleFaces();
     auto* face = new WindowWidget(source);
     face->move(StartPosition(source));
     std::unique_ptr<Window> window(new Window(source, face));
@@ -98,6 +102,22 @@ std::unique_ptr<Window> BuildWindow(const WindowTemplate& source) {
     for (auto record = source.controls.rbegin(); record != source.controls.rend(); ++record) {
         if (const auto found = widgets.find(&*record); found != widgets.end()) {
             found->second->raise();
+        }
+    }
+
+    std::vector<QWidget*> tabStops;
+    for (const ControlRecord* record : ReadingOrder(source)) {
+        tabStops.push_back(widgets.at(record));
+    }
+    face->SetTabStops(std::move(tabStops));
+    std::map<std::string_view, const ControlRecord*> byName;
+    for (const ControlRecord& record : source.controls) {
+        byName[record.name] = &record;
+    }
+    for (const ControlRecord& record : source.controls) {
+        if (record.labelledBy) {
+            widgets.at(&record)->setAccessibleName(
+                QString::fromUtf8(byName.at(record.labelledBy)->caption));
         }
     }
     return window;

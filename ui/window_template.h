@@ -60,6 +60,8 @@ struct ControlRecord {
     bool verticalScrollBar = false;
     Border border = Border::None;
     const char* images = nullptr;       // picture button: resource base name ("close", "back")
+    const char* imageCaption = "";      // picture button: what its images show, as words
+    const char* labelledBy = nullptr;   // edit box: the control whose caption names it
     const char* defaultExtension = "";  // file chooser
 };
 

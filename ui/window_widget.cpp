@@ -50,6 +50,42 @@ void WindowWidget::closeEvent(QCloseEvent* event) {
     RequestClose();
 }
 
+namespace {
+
+bool TakesFocus(const QWidget& stop, const QWidget& window) {
+    return stop.isVisibleTo(&window) && stop.isEnabled();
+}
+
+}  // namespace
+
+// Every control passes Tab up to its window. The walk starts after the control that has the
+// focus, or from the window itself at either end. Qt asks here too when the control with the
+// focus is hidden or disabled: then the window itself takes the focus, so that a handler that
+// hides the control just clicked (意见反馈) does not hand the next Enter to another one, such
+// as the close cross.
+bool WindowWidget::focusNextPrevChild(bool next) {
+    const int count = static_cast<int>(tabStops_.size());
+    const QWidget* focused = focusWidget();
+    int at = next ? -1 : count;
+    for (int index = 0; index < count; ++index) {
+        if (focused && (tabStops_[index] == focused || tabStops_[index]->isAncestorOf(focused))) {
+            at = index;
+        }
+    }
+    if (at >= 0 && at < count && !TakesFocus(*tabStops_[at], *this)) {
+        setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    for (int step = 1; step <= count; ++step) {
+        QWidget* stop = tabStops_[((at + (next ? step : -step)) % count + count) % count];
+        if (TakesFocus(*stop, *this)) {
+            stop->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
+}
+
 void WindowWidget::RequestClose() {
     Raise(closeRequested);
 }

@@ -235,6 +235,18 @@ TEST_P(AtThisScale, AtOneHundredPercentTheWindowIsItsCommittedPicture) {
     EXPECT_TRUE(ScreenPicture(GetParam().source()) ==
                 expected.convertToFormat(QImage::Format_RGB32));
 }
+
+// Just opened, as the user first sees it: no control shows a focus mark.
+TEST_P(AtThisScale, AtOneHundredPercentAWindowJustOpenedIsItsCommittedPicture) {
+    const std::unique_ptr<Window> window = BuildWindow(GetParam().source());
+    window->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window->widget()));
+    const QImage expected(
+        QStringLiteral(TARNWICK_WINDOW_PICTURES "/%1.png").arg(QLatin1String(GetParam().name)));
+    const QPixmap shown = window->widget()->screen()->grabWindow(window->widget()->winId());
+    EXPECT_TRUE(Scale() != 1 || shown.toImage().convertToFormat(QImage::Format_RGB32) ==
+                                    expected.convertToFormat(QImage::Format_RGB32));
+}
 #endif
 
 INSTANTIATE_TEST_SUITE_P(FiveWindows, AtThisScale, ::testing::ValuesIn(kWindows),

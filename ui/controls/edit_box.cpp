@@ -4,6 +4,9 @@
 // written and appended, "\r\n" and bytes outside Unicode included, while the Qt widget only
 // shows it. A user's edit replaces the Text with the widget's text; in a multi-line box the
 // line breaks then read "\r\n", as the platform's edit control gives them.
+//
+// Tab leaves every box for the next control, as in a dialog of the platform. A screen reader
+// names the box by the caption that labels it on screen (the window builder sets it).
 
 #include <QLineEdit>
 #include <QObject>
@@ -173,6 +176,8 @@ private:
         edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         edit_->setVerticalScrollBarPolicy(verticalScrollBar_ ? Qt::ScrollBarAlwaysOn
                                                              : Qt::ScrollBarAlwaysOff);
+        edit_->setTabChangesFocus(true);
+        edit_->setAccessibleName(widget()->accessibleName());
         widget()->setFocusProxy(edit_);
         ShowAll();
         QObject::connect(edit_, &QPlainTextEdit::textChanged, &lifetime_, [this] {

@@ -1,6 +1,7 @@
 // Hyperlink: its caption, or its web address when the caption is empty, in the link colour,
-// and in the second colour while the pointer is over it. A click hands the address to the
-// system.
+// and in the second colour while the pointer is over it. A click, or Space or Enter while it has
+// the focus, hands the address to the system. A screen reader knows it as a link named by the
+// text it shows.
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,6 +16,7 @@
 
 #include "ui/controls/factories.h"
 #include "ui/controls/look.h"
+#include "ui/controls/operated_face.h"
 
 namespace tarnwick::ui {
 namespace {
@@ -30,10 +32,10 @@ void OpenWebAddress(const QString& address) {
 #endif
 }
 
-class HyperlinkWidget final : public QWidget {
+class HyperlinkWidget final : public OperatedFace {
 public:
     HyperlinkWidget(const ControlRecord& record, QWidget* parent)
-        : QWidget(parent),
+        : OperatedFace(parent),
           address_(QString::fromUtf8(record.address)),
           shown_(*record.caption ? QString::fromUtf8(record.caption) : address_),
           linkColour_(ToQColor(record.textColour.value_or(kLinkColour))),
@@ -41,7 +43,10 @@ public:
           backColour_(ToQColor(record.backColour.value_or(kWhite))) {
         setFont(ToQFont(record.font));
         setCursor(Qt::PointingHandCursor);
+        setAccessibleName(shown_);
     }
+
+    QAccessible::Role AccessibleRole() const override { return QAccessible::Link; }
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -49,6 +54,13 @@ protected:
         painter.fillRect(rect(), backColour_);
         painter.setPen(!isEnabled() ? ToQColor(kDisabledText) : over_ ? hoverColour_ : linkColour_);
         painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown_);
+        DrawFocusMark(painter, linkColour_, 0);  // around the text, which fills the box
+    }
+
+    void Click() override {
+        if (!address_.isEmpty()) {
+            OpenWebAddress(address_);
+        }
     }
 
     void enterEvent(QEnterEvent*) override { SetOver(true); }
@@ -60,8 +72,8 @@ protected:
         const bool click = down_ && event->button() == Qt::LeftButton &&
                            rect().contains(event->position().toPoint());
         down_ = false;
-        if (click && !address_.isEmpty()) {
-            OpenWebAddress(address_);
+        if (click) {
+            Click();
         }
     }
 

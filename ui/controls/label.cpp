@@ -1,16 +1,17 @@
 // Label: a line of static text drawn on its own background (a colour, or a picture), vertically
-// centred. A press on it moves the window.
+// centred. A press on it moves the window. A screen reader reads it as static text.
 
 #include <QPainter>
 #include <QWidget>
 
+#include "ui/controls/accessible_face.h"
 #include "ui/controls/factories.h"
 #include "ui/controls/look.h"
 
 namespace tarnwick::ui {
 namespace {
 
-class LabelWidget final : public QWidget {
+class LabelWidget final : public QWidget, public AccessibleFace {
 public:
     LabelWidget(const ControlRecord& record, QWidget* parent)
         : QWidget(parent),
@@ -30,7 +31,10 @@ public:
                 break;
         }
         setFont(ToQFont(record.font));
+        setAccessibleName(caption_);
     }
+
+    QAccessible::Role AccessibleRole() const override { return QAccessible::StaticText; }
 
 protected:
     void paintEvent(QPaintEvent*) override {

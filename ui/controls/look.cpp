@@ -126,6 +126,7 @@ void DrawArtPicture(QPainter& painter, const QRect& target, ArtPicture& picture)
 void SetUpMarkButton(QAbstractButton* button, const ControlRecord& record,
                      const std::function<void()>& onClick, QObject& lifetime) {
     button->setText(QString::fromUtf8(record.caption));
+    button->setAccessibleName(button->text());
     button->setChecked(record.checked);
     button->setFont(ToQFont(record.font));
     SetColours(button, record.textColour, record.backColour.value_or(kWhite));

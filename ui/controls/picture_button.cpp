@@ -1,7 +1,8 @@
 // Picture button: drawn entirely from its images (":/art/<images>_normal.ppm", "_hover.ppm" and,
 // where there is one, "_pressed.ppm") at the button's size. Releasing the left button over it
-// raises click. A missing image draws nothing; without a pressed image, the pointer-over image
-// stays while the button is held.
+// raises click, and so do Space and Enter while it has the focus. A missing image draws nothing;
+// without a pressed image, the pointer-over image stays while the button is held. A screen
+// reader knows it as a push button named by the caption its picture shows.
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,6 +13,7 @@
 
 #include "ui/controls/factories.h"
 #include "ui/controls/look.h"
+#include "ui/controls/operated_face.h"
 #include "ui/event.h"
 
 namespace tarnwick::ui {
@@ -21,19 +23,26 @@ ArtPicture Picture(const char* images, const char* state) {
     return images ? LoadArtPicture((std::string(images) + state).c_str()) : ArtPicture();
 }
 
-class PictureButtonWidget final : public QWidget {
+// The focus mark lies on the button's face, in the caption's white.
+constexpr Rgb kFocusMarkColour = kWhite;
+constexpr int kFocusMarkInset = 2;
+
+class PictureButtonWidget final : public OperatedFace {
 public:
-    PictureButtonWidget(const char* images, QWidget* parent)
-        : QWidget(parent),
-          normal_(Picture(images, "_normal")),
-          hover_(Picture(images, "_hover")),
-          pressed_(Picture(images, "_pressed")) {
+    PictureButtonWidget(const ControlRecord& record, QWidget* parent)
+        : OperatedFace(parent),
+          normal_(Picture(record.images, "_normal")),
+          hover_(Picture(record.images, "_hover")),
+          pressed_(Picture(record.images, "_pressed")) {
         if (pressed_.isNull()) {
             pressed_ = hover_;
         }
+        setAccessibleName(QString::fromUtf8(record.imageCaption));
     }
 
     std::function<void()> clicked;
+
+    QAccessible::Role AccessibleRole() const override { return QAccessible::Button; }
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -43,6 +52,13 @@ protected:
             painter.setOpacity(0.5);
         }
         DrawArtPicture(painter, rect(), picture);
+        DrawFocusMark(painter, ToQColor(kFocusMarkColour), kFocusMarkInset);
+    }
+
+    void Click() override {
+        if (clicked) {
+            clicked();
+        }
     }
 
     void enterEvent(QEnterEvent*) override { SetOver(true); }
@@ -67,8 +83,8 @@ protected:
         down_ = false;
         SetOver(rect().contains(event->position().toPoint()));
         // Last: the handler may close the window.
-        if (over_ && clicked) {
-            clicked();
+        if (over_) {
+            Click();
         }
     }
 
@@ -88,7 +104,7 @@ private:
 class QtPictureButton final : public PictureButton {
 public:
     QtPictureButton(const ControlRecord& record, QWidget* parent)
-        : PictureButton(record.name, new PictureButtonWidget(record.images, parent)) {
+        : PictureButton(record.name, new PictureButtonWidget(record, parent)) {
         Face()->clicked = [this] { Raise(onClick); };
     }
 

@@ -1,19 +1,25 @@
 // Radio button: the platform's radio button, grouped by parent. A click sets its mark, clears
 // the other radio buttons of the same parent and then raises click; a click on a set mark
-// keeps it. Writing the mark changes this button only, so Qt's own exclusive groups are off.
+// keeps it. Writing the mark changes this button only, so Qt's own exclusive groups are off;
+// a screen reader still hears a radio button, not the check box Qt would make of it.
 
 #include <QObject>
 #include <QRadioButton>
 
+#include "ui/controls/accessible_face.h"
 #include "ui/controls/factories.h"
 #include "ui/controls/look.h"
 
 namespace tarnwick::ui {
 namespace {
 
-class RadioWidget final : public QRadioButton {
+class RadioWidget final : public QRadioButton, public AccessibleFace {
 public:
     explicit RadioWidget(QWidget* parent) : QRadioButton(parent) { setAutoExclusive(false); }
+
+    QAccessible::Role AccessibleRole() const override { return QAccessible::RadioButton; }
+    bool Pressable() const override { return true; }
+    void Press() override { click(); }
 
 protected:
     // The user's click, before Qt raises clicked.

@@ -18,7 +18,8 @@ const WindowTemplate& InfoWindowTemplate() {
         // clang-format off
         .controls = {
             {.name = "关闭", .kind = ControlKind::PictureButton,
-             .left = 387, .top = 2, .width = 24, .height = 24, .images = "close"},
+             .left = 387, .top = 2, .width = 24, .height = 24, .images = "close",
+             .imageCaption = "关闭"},
             // The window's title strip: white text on a green picture.
             {.name = "标签1", .kind = ControlKind::Label,
              .left = 0, .top = -1, .width = 420, .height = 30,
@@ -29,7 +30,8 @@ const WindowTemplate& InfoWindowTemplate() {
              .left = 5, .top = 40, .width = 412, .height = 250,
              .textColour = 0x000000, .backColour = 0xFFFFFF,
              .multiLine = true, .readOnly = false, .verticalScrollBar = true,
-             .border = Border::None},
+             .border = Border::None,
+             .labelledBy = "标签1"},
         },
         // clang-format on
     };
