@@ -144,7 +144,7 @@ std::unique_ptr<Shot> TakeShot(WindowTemplate source) {
     shot->window = BuildWindow(shot->source);
     shot->window->Show();
     QWidget* widget = shot->window->widget();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(widget));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(widget, 20000));
     if (QWidget* focused = QApplication::focusWidget()) {
         focused->clearFocus();
     }
