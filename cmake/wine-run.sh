@@ -5,15 +5,18 @@
 # page, while file names on disk stay UTF-8; it is compiled beside the prefix, so the system's
 # own locale settings stay as they are. TARNWICK_WINE_LOCALE names another (en_US.UTF-8: code
 # pages 1252 and 437). Windows reach a screen only where TARNWICK_WINE_DISPLAY names one.
+# A test suite named by TARNWICK_WINE_SUITE runs in a prefix of its own, PREFIX-SUITE, so that
+# suites run side by side: a copy of PREFIX made in a moment, not a Wine start-up of its own.
 set -eu
 wine="$1"
-export WINEPREFIX="$2"
+base="$2"
 shift 2
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LOCPATH="$WINEPREFIX-locale"
+export WINEPREFIX="$base${TARNWICK_WINE_SUITE:+-$TARNWICK_WINE_SUITE}"
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LOCPATH="$base-locale"
 export LC_ALL="${TARNWICK_WINE_LOCALE:-zh_CN.UTF-8}"
 unset DISPLAY WAYLAND_DISPLAY LANG
 [ -z "${TARNWICK_WINE_DISPLAY:-}" ] || export DISPLAY="$TARNWICK_WINE_DISPLAY"
-mkdir -p "$WINEPREFIX" "$LOCPATH"
+mkdir -p "$(dirname "$base")" "$LOCPATH"
 # Debian's Wine has no preloader to reserve its address ranges before the system's libraries
 # are mapped: with a randomized layout, a new Windows process now and then finds the place of
 # its shared user data taken ("failed to map the shared user data") and does not start, about
@@ -23,12 +26,27 @@ fixed_layout="setarch $(uname -m) -R"
 # Each program starts a Wine session of its own: one that starts while the last one is still
 # ending can fail to start at all, and a session keeps the screen it started on (none, or a
 # virtual screen that is gone) for every window of its programs.
-"$(dirname "$wine")/wineserver" -w
+wineserver="$(dirname "$wine")/wineserver"
+"$wineserver" -w
 (
     flock 9
     if [ ! -d "$LOCPATH/$LC_ALL" ]; then
         localedef -i "${LC_ALL%%.*}" -f UTF-8 "$LOCPATH/$LC_ALL" || [ -d "$LOCPATH/$LC_ALL" ]
     fi
-    [ -f "$WINEPREFIX/system.reg" ] || $fixed_layout "$wine" wineboot -i >/dev/null 2>&1
-) 9>"$WINEPREFIX.lock"
+    if [ ! -f "$base/system.reg" ]; then
+        WINEPREFIX="$base" $fixed_layout "$wine" wineboot -i >/dev/null 2>&1
+        WINEPREFIX="$base" "$wineserver" -w
+    fi
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        # Wine's own files are shared as hard links; the registry and the other files at the
+        # top, and the users' folders, which a suite writes, are copies: Wine writes a
+        # registry file that has more than one link in place, which would reach every prefix.
+        rm -rf "$WINEPREFIX" "$WINEPREFIX.new"
+        cp -al "$base" "$WINEPREFIX.new"
+        rm -rf "$WINEPREFIX.new/drive_c/users"
+        cp -a "$base/drive_c/users" "$WINEPREFIX.new/drive_c/"
+        find "$base" -maxdepth 1 -type f -exec cp -a --remove-destination {} "$WINEPREFIX.new/" \;
+        mv "$WINEPREFIX.new" "$WINEPREFIX"
+    fi
+) 9>"$base.lock"
 exec $fixed_layout "$wine" "$@"
