@@ -419,14 +419,16 @@ TEST_P(AtThisScale, AtOneHundredPercentTheWindowIsItsCommittedPicture) {
 
 // Just opened, as the user first sees it: no control shows a focus mark.
 TEST_P(AtThisScale, AtOneHundredPercentAWindowJustOpenedIsItsCommittedPicture) {
-    const std::unique_ptr<Window> window = BuildWindow(GetParam().source());
+    const View& view = GetParam();
+    if (Scale() != 1 || !view.show.empty()) {
+        GTEST_SKIP();
+    }
+    const std::unique_ptr<Window> window = BuildWindow(view.source());
     window->Show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window->widget()));
     const QImage expected(
-        QStringLiteral(TARNWICK_WINDOW_PICTURES "/%1.png").arg(QLatin1String(GetParam().name)));
-    const QPixmap shown = window->widget()->screen()->grabWindow(window->widget()->winId());
-    EXPECT_TRUE(Scale() != 1 || shown.toImage().convertToFormat(QImage::Format_RGB32) ==
-                                    expected.convertToFormat(QImage::Format_RGB32));
+        QStringLiteral(TARNWICK_WINDOW_PICTURES "/%1.png").arg(QLatin1String(view.name)));
+    EXPECT_TRUE(ScreenPicture(window->widget()) == expected.convertToFormat(QImage::Format_RGB32));
 }
 #endif
 
