@@ -1,9 +1,10 @@
 #!/bin/sh
-# Clicks the Windows program through two flows under Wine as a user would, on the X screen of
+# Takes the Windows program through three flows under Wine as a user would, on the X screen of
 # DISPLAY (xvfb-run), in a copy of its program folder with the fake tools as adb.exe and
-# fastboot.exe: a reboot into the recovery (flash mode) and an APK install (push mode). Checks
-# what the fake adb received, and that it ran without a console window (the program, of the GUI
-# subsystem, has no console to pass on), and saves a picture of each flow's window:
+# fastboot.exe: a reboot into the recovery by keyboard alone, the same reboot clicked (flash
+# mode) and an APK install (push mode). Checks what the fake adb received, and that it ran
+# without a console window (the program, of the GUI subsystem, has no console to pass on), and
+# saves a picture of each clicked flow's window:
 #   wine-clicked-flows.sh WINE-RUN WINE PREFIX STAGE FAKE-TOOL PICTURES
 set -eu
 [ $# -eq 6 ]
@@ -48,6 +49,12 @@ painted() {
 }
 # Clicks the control whose middle lies at x, y of the window.
 click() { xdotool mousemove "$((X + $1))" "$((Y + $2))" click 1; }
+# Presses keys in the window. Under Wine without a window manager, keys go to the window under
+# the pointer: it rests on the window's background, where it covers no control.
+keys() {
+    xdotool mousemove "$((X + 130))" "$((Y + 50))"
+    xdotool key --delay 50 "$@"
+}
 # A window of the program other than its main windows: a message box, Wine's file dialog
 # (which has no name).
 dialog=""
@@ -59,8 +66,24 @@ find_dialog() {
 }
 recorded() { grep -qF "$1" "$record"; }
 
-flow=flash
+flow=keyboard
 retry new_window none
+retry painted
+home="$window"
+keys Tab Tab Tab Return  # 刷机模式
+retry new_window "$home"
+retry painted
+keys Tab Tab Tab space Tab Tab Tab Tab Tab Tab Return  # 重启到Recovery, 刷机模式下一步
+retry find_dialog  # 确认重启到Recovery?
+xdotool windowfocus --sync "$dialog" key Return
+retry recorded console=  # its last line
+expected="$(printf '[adb]\nreboot\nrecovery\nconsole=none')"
+[ "$(cat "$record")" = "$expected" ] || { echo "keyboard: adb got: $(cat "$record")" >&2; exit 1; }
+
+flow=flash
+rm "$record"
+click 60 400   # 刷机模式返回
+retry new_window "$window"
 retry painted
 home="$window"
 click 130 270  # 刷机模式
