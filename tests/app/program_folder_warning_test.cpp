@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
-#include <ranges>
 #include <string>
 #include <string_view>
 
@@ -84,8 +83,13 @@ TEST(ProgramFolderWarning, NamesWhatKeepsTheProgramFromItsFolder) {
             std::erase(unbroken, '\n');
             EXPECT_NE(unbroken.find(Utf8FromText(c.shown.empty() ? c.folder : c.shown)),
                       std::string::npos);
-            for (const auto line : std::views::split(warning->bytes(), std::string_view("\r\n"))) {
-                EXPECT_LE(std::ranges::distance(line), 80) << message;
+            for (std::string_view rest = warning->bytes();;) {
+                const std::size_t end = rest.find("\r\n");
+                EXPECT_LE(std::min(end, rest.size()), 80U) << message;
+                if (end == std::string_view::npos) {
+                    break;
+                }
+                rest.remove_prefix(end + 2);
             }
             EXPECT_TRUE(message.ends_with(kWhatToDo)) << message;
         }
