@@ -6,13 +6,13 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "host/files.h"
+#include "host/paths.h"
 #include "host/posix/libcrypto.h"
 
 namespace tarnwick::posix {
@@ -133,11 +133,6 @@ void FlushFolder(const fs::path& folder) {
     }
 }
 
-std::string FileBytes(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
 }  // namespace
 
 bool MakeSigningPair(const fs::path& certificate, const fs::path& key) {
@@ -181,8 +176,9 @@ bool MakeSigningPair(const fs::path& certificate, const fs::path& key) {
 }
 
 bool SigningPairUsable(const fs::path& certificate, const fs::path& key) {
-    const std::string certificateFile = FileBytes(certificate);
-    const std::string keyFile = FileBytes(key);
+    // Read as every file of the program is: a file only, never what a device or a pipe sends.
+    const Bytes certificateFile = ReadWholeFile(ProgramPath(certificate));
+    const Bytes keyFile = ReadWholeFile(ProgramPath(key));
     constexpr std::size_t kLargest = 1 << 20;  // far beyond any certificate or key
     if (certificateFile.empty() || keyFile.empty() || certificateFile.size() > kLargest ||
         keyFile.size() > kLargest) {
