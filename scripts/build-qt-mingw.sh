@@ -10,20 +10,9 @@ prefix="${TARNWICK_QT_MINGW_DIR:-/var/cache/tarnwick/qt6-mingw}"
 work="$prefix.work"
 [ -f "$prefix/.complete" ] && { echo "$prefix" >&3; exit 0; }
 
+"$top/scripts/debian-sources.sh"
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
-# `apt-get source` needs a source entry beside Debian's binary one.
-if ! grep -rqs 'deb-src' /etc/apt/sources.list /etc/apt/sources.list.d/; then
-    $sudo tee /etc/apt/sources.list.d/debian-bookworm-src.sources >/dev/null <<'EOF'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-EOF
-    $sudo apt-get update -qq
-fi
-
 $sudo rm -rf "$prefix" "$work"
 $sudo mkdir -p "$prefix" "$work"
 $sudo chown "$(id -u):$(id -g)" "$prefix" "$work"
