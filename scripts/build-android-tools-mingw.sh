@@ -42,19 +42,18 @@ gcc_headers=/usr/lib/gcc/x86_64-w64-mingw32/12-posix/include/c++
 cxx="clang++ --target=x86_64-w64-mingw32 --sysroot=/usr/x86_64-w64-mingw32 -femulated-tls
      -isystem $gcc_headers -isystem $gcc_headers/x86_64-w64-mingw32 -isystem $gcc_headers/backward"
 cc=x86_64-w64-mingw32-gcc-posix
-link="x86_64-w64-mingw32-g++-posix -static -s"
-version="${debian_version%-*}"
+link="x86_64-w64-mingw32-g++-posix -static -s"  # -s: stripped
 
-# library NAME FLAGS SOURCE...: ninja lines that compile each source (C++ or C, by its suffix)
-# with FLAGS and archive the objects into NAME.a.
+# library NAME FLAGS FOLDER SOURCE...: ninja lines that compile each source of FOLDER (C++ or C,
+# by its suffix) with FLAGS and archive the objects into NAME.a.
 library() {
-    local name="$1" flags="$2" source objects=()
-    shift 2
+    local name="$1" flags="$2" folder="$3" source objects=()
+    shift 3
     for source in "$@"; do
-        local object="obj/${source%.*}.o"
+        local object="obj/$folder/${source%.*}.o"
         case "$source" in
-            *.c) echo "build $object: cc $source" ;;
-            *) echo "build $object: cxx $source" ;;
+            *.c) echo "build $object: cc $folder/$source" ;;
+            *) echo "build $object: cxx $folder/$source" ;;
         esac
         echo "  flags =" $flags
         objects+=("$object")
@@ -63,28 +62,35 @@ library() {
 }
 
 core=system/core
+usb=development/host/windows/usb
 # As Android's own Windows build: narrow windows.h (its wincrypt.h clashes with BoringSSL), C99
-# printf formats (%zu) from MinGW-w64 rather than msvcrt's, Windows 7's calls at most.
-android="-O2 -w -DUSE_MINGW -DWIN32_LEAN_AND_MEAN -D__USE_MINGW_ANSI_STDIO=1 -D_WIN32_WINNT=0x0601 -DWINVER=0x0601
-         -D_GNU_SOURCE -D_POSIX_SOURCE -I$core/include -I$core/base/include -I$core/liblog/include
-         -I$core/libcutils/include -Iexternal/boringssl/src/include -Imingw -DPLATFORM_TOOLS_VERSION='\"$version\"'"
+# printf formats (%zu) from MinGW-w64 rather than msvcrt's, Windows 7's calls at most. -w: the
+# warnings are those of sources not ours. mingw/ holds the patch's stand-in headers.
+android="-O2 -w -DUSE_MINGW -DWIN32_LEAN_AND_MEAN -D__USE_MINGW_ANSI_STDIO=1 -D_WIN32_WINNT=0x0601
+         -DWINVER=0x0601 -D_GNU_SOURCE -D_POSIX_SOURCE
+         -DPLATFORM_TOOLS_VERSION='\"${debian_version%-*}\"'
+         -I$core/include -I$core/base/include -I$core/liblog/include -I$core/libcutils/include
+         -Iexternal/boringssl/src/include -Imingw"
 cxx17="$android -std=gnu++17"
 cxx20="$android -std=gnu++2a"
 # adb and AdbWinApi take wide-character Windows calls, the libraries the narrow ones.
 wide="-DUNICODE -D_UNICODE"
 # adb's sysdeps.h renames getenv, which libstdc++'s <cstdlib> must see first.
-adb="$cxx20 $wide -include stdlib.h -DADB_HOST=1 -I$core/adb -I$core/diagnose_usb/include -I$core/libcrypto_utils/include
-     -Idevelopment/host/windows/usb/api"
-fastboot="$cxx20 -D_FILE_OFFSET_BITS=64 -I$core/adb -I$core/diagnose_usb/include -I$core/fs_mgr/liblp/include
-          -I$core/libsparse/include -I$core/libziparchive/include -Iexternal/avb -Isystem/extras/ext4_utils/include
-          -Isystem/tools/mkbootimg/include/bootimg -Idevelopment/host/windows/usb/api"
+adb="$cxx20 $wide -include stdlib.h -DADB_HOST=1 -I$core/adb -I$core/diagnose_usb/include
+     -I$core/libcrypto_utils/include -I$usb/api"
+fastboot="$cxx20 -D_FILE_OFFSET_BITS=64 -I$core/adb -I$core/diagnose_usb/include
+          -I$core/fs_mgr/liblp/include -I$core/libsparse/include -I$core/libziparchive/include
+          -Iexternal/avb -Isystem/extras/ext4_utils/include -Isystem/tools/mkbootimg/include/bootimg
+          -I$usb/api"
 usb_api="-O2 -w -std=gnu++17 -DNDEBUG $wide -DWIN32 -D_WINDOWS -Imingw"
 # BoringSSL in portable C: its assembly is written for other assemblers.
-crypto_sources=$(sed -n '/^crypto_sources :=/,/^$/p' external/boringssl/sources.mk | grep -o '[^ \\]*\.c')
+crypto_sources=$(sed -n '/^crypto_sources :=/,/^$/p' external/boringssl/sources.mk |
+                 grep -o '[^ \\]*\.c')
 
-adb_libs="libadb.a libcrypto_utils.a libcrypto.a libdiagnose_usb.a libcutils.a libbase.a liblog.a libAdbWinApi.dll.a"
-fastboot_libs="liblp.a libziparchive.a libsparse.a libdiagnose_usb.a libcrypto.a libcutils.a libbase.a liblog.a"
-fastboot_libs+=" libAdbWinApi.dll.a"
+adb_libs="libadb.a libcrypto_utils.a libcrypto.a libdiagnose_usb.a libcutils.a libbase.a liblog.a
+          libAdbWinApi.dll.a"
+fastboot_libs="liblp.a libziparchive.a libsparse.a libdiagnose_usb.a libcrypto.a libcutils.a
+               libbase.a liblog.a libAdbWinApi.dll.a"
 {
     cat <<EOF
 rule cxx
@@ -102,44 +108,45 @@ rule link
 EOF
     # The source lists follow the Windows targets of each library's Android.bp.
     library liblog "$cxx20 -DFAKE_LOG_DEVICE=1 -DLIBLOG_LOG_TAG=1006 -DSNET_EVENT_LOG_TAG=1397638484" \
-        $core/liblog/{log_event_list,log_event_write,logger_name,logger_read,logger_write,logprint,properties}.cpp
-    library libbase "$cxx20 -DNO_LIBLOG_DLSYM" \
-        $core/base/{abi_compatibility,chrono_utils,errors_windows,file,liblog_symbols,logging,mapped_file}.cpp \
-        $core/base/{parsebool,parsenetaddress,process,properties,stringprintf,strings,threads,test_utils,utf8}.cpp
-    library libcutils "$cxx20 -D__THROW=" \
-        $core/libcutils/{config_utils,iosched_policy,load_file,native_handle,record_stream,sockets,threads}.cpp \
-        $core/libcutils/{socket_inaddr_any_server_windows,socket_network_client_windows,sockets_windows}.cpp \
-        $core/libcutils/{trace-host.cpp,strlcpy.c}
+        $core/liblog log_event_list.cpp log_event_write.cpp logger_name.cpp logger_read.cpp \
+        logger_write.cpp logprint.cpp properties.cpp
+    library libbase "$cxx20 -DNO_LIBLOG_DLSYM" $core/base abi_compatibility.cpp chrono_utils.cpp \
+        errors_windows.cpp file.cpp liblog_symbols.cpp logging.cpp mapped_file.cpp parsebool.cpp \
+        parsenetaddress.cpp process.cpp properties.cpp stringprintf.cpp strings.cpp threads.cpp \
+        test_utils.cpp utf8.cpp
+    # A Debian patch of libcutils uses glibc's __THROW.
+    library libcutils "$cxx20 -D__THROW=" $core/libcutils config_utils.cpp iosched_policy.cpp \
+        load_file.cpp native_handle.cpp record_stream.cpp sockets.cpp threads.cpp strlcpy.c \
+        socket_inaddr_any_server_windows.cpp socket_network_client_windows.cpp sockets_windows.cpp \
+        trace-host.cpp
     library libcrypto "-O2 -w -std=gnu11 -DOPENSSL_NO_ASM -Iexternal/boringssl/src/include" \
-        $(printf 'external/boringssl/%s\n' $crypto_sources)
+        external/boringssl $crypto_sources
     library libcrypto_utils "-O2 -w -I$core/libcrypto_utils/include -Iexternal/boringssl/src/include" \
-        $core/libcrypto_utils/android_pubkey.c
-    library libdiagnose_usb "$cxx20 -I$core/diagnose_usb/include" $core/diagnose_usb/diagnose_usb.cpp
+        $core/libcrypto_utils android_pubkey.c
+    library libdiagnose_usb "$cxx20 -I$core/diagnose_usb/include" $core/diagnose_usb diagnose_usb.cpp
     library libziparchive "$cxx17 -DZLIB_CONST -D_FILE_OFFSET_BITS=64 -I$core/libziparchive/include" \
-        $core/libziparchive/{zip_archive,zip_archive_stream_entry,zip_writer}.cc
-    library libsparse "$cxx20 -I$core/libsparse/include" \
-        $core/libsparse/{backed_block,output_file,sparse,sparse_crc32,sparse_err,sparse_read}.cpp
-    library liblp "$fastboot" \
-        $core/fs_mgr/liblp/{builder,images,partition_opener,property_fetcher,reader,utility,writer}.cpp
-    library libadb "$adb" \
-        $core/adb/{adb,adb_io,adb_listeners,adb_trace,adb_unique_fd,adb_utils,services,sockets}.cpp \
-        $core/adb/{socket_spec,transport,transport_fd,transport_local,transport_usb,types}.cpp \
-        $core/adb/fdevent/{fdevent,fdevent_poll}.cpp $core/adb/sysdeps/errno.cpp \
-        $core/adb/client/{auth,usb_dispatch,usb_windows}.cpp $core/adb/sysdeps_win32.cpp \
-        $core/adb/sysdeps/win32/{errno,stat}.cpp transport_mdns_unsupported.cpp
-    library adb "$adb" \
-        $core/adb/client/{adb_client,bugreport,commandline,file_sync_client,main,console,adb_install}.cpp \
-        $core/adb/client/line_printer.cpp $core/adb/shell_service_protocol.cpp
-    library fastboot "$fastboot" \
-        $core/fastboot/{bootimg_utils,fastboot,fastboot_driver,fs,main,socket,tcp,udp,usb_windows,util}.cpp
-    library AdbWinApi "$usb_api -DADBWIN_EXPORTS" \
-        development/host/windows/usb/api/{adb_api,adb_endpoint_object,adb_helper_routines}.cpp \
-        development/host/windows/usb/api/{adb_interface,adb_interface_enum,adb_io_completion}.cpp \
-        development/host/windows/usb/api/{adb_legacy_endpoint_object,adb_legacy_interface}.cpp \
-        development/host/windows/usb/api/{adb_legacy_io_completion,adb_object_handle,AdbWinApi}.cpp
-    library AdbWinUsbApi "$usb_api -DADBWINUSB_EXPORTS" \
-        development/host/windows/usb/winusb/{adb_winusb_endpoint_object,adb_winusb_interface}.cpp \
-        development/host/windows/usb/winusb/{adb_winusb_io_completion,AdbWinUsbApi}.cpp
+        $core/libziparchive zip_archive.cc zip_archive_stream_entry.cc zip_writer.cc
+    library libsparse "$cxx20 -I$core/libsparse/include" $core/libsparse backed_block.cpp \
+        output_file.cpp sparse.cpp sparse_crc32.cpp sparse_err.cpp sparse_read.cpp
+    library liblp "$fastboot" $core/fs_mgr/liblp builder.cpp images.cpp partition_opener.cpp \
+        property_fetcher.cpp reader.cpp utility.cpp writer.cpp
+    library libadb "$adb" $core/adb adb.cpp adb_io.cpp adb_listeners.cpp adb_trace.cpp \
+        adb_unique_fd.cpp adb_utils.cpp services.cpp sockets.cpp socket_spec.cpp transport.cpp \
+        transport_fd.cpp transport_local.cpp transport_usb.cpp types.cpp fdevent/fdevent.cpp \
+        fdevent/fdevent_poll.cpp sysdeps/errno.cpp client/auth.cpp client/usb_dispatch.cpp \
+        client/usb_windows.cpp sysdeps_win32.cpp sysdeps/win32/errno.cpp sysdeps/win32/stat.cpp \
+        client/mdns_none.cpp
+    library adb "$adb" $core/adb client/adb_client.cpp client/bugreport.cpp client/commandline.cpp \
+        client/file_sync_client.cpp client/main.cpp client/console.cpp client/adb_install.cpp \
+        client/line_printer.cpp shell_service_protocol.cpp
+    library fastboot "$fastboot" $core/fastboot bootimg_utils.cpp fastboot.cpp fastboot_driver.cpp \
+        fs.cpp main.cpp socket.cpp tcp.cpp udp.cpp usb_windows.cpp util.cpp
+    library AdbWinApi "$usb_api -DADBWIN_EXPORTS" $usb/api adb_api.cpp adb_endpoint_object.cpp \
+        adb_helper_routines.cpp adb_interface.cpp adb_interface_enum.cpp adb_io_completion.cpp \
+        adb_legacy_endpoint_object.cpp adb_legacy_interface.cpp adb_legacy_io_completion.cpp \
+        adb_object_handle.cpp AdbWinApi.cpp
+    library AdbWinUsbApi "$usb_api -DADBWINUSB_EXPORTS" $usb/winusb adb_winusb_endpoint_object.cpp \
+        adb_winusb_interface.cpp adb_winusb_io_completion.cpp AdbWinUsbApi.cpp
     # Each file links its own objects whole, then what they call on.
     cat <<EOF
 build AdbWinApi.dll: link AdbWinApi.a
@@ -147,13 +154,14 @@ build AdbWinApi.dll: link AdbWinApi.a
 build libAdbWinApi.dll.a: phony AdbWinApi.dll
 build AdbWinUsbApi.dll: link AdbWinUsbApi.a | libAdbWinApi.dll.a
   libs = -shared libAdbWinApi.dll.a -lwinusb -lsetupapi
-build adb.exe: link adb.a | $adb_libs
-  libs = -municode -Wl,--start-group $adb_libs -Wl,--end-group -lws2_32 -lgdi32 -luserenv
-build fastboot.exe: link fastboot.a | $fastboot_libs
-  libs = -Wl,--start-group $fastboot_libs -Wl,--end-group -lz -lws2_32
+build adb.exe: link adb.a | $(echo $adb_libs)
+  libs = -municode -Wl,--start-group $(echo $adb_libs) -Wl,--end-group -lws2_32 -lgdi32 -luserenv
+build fastboot.exe: link fastboot.a | $(echo $fastboot_libs)
+  libs = -Wl,--start-group $(echo $fastboot_libs) -Wl,--end-group -lz -lws2_32
 EOF
 } >build.ninja
-echo 'void init_mdns_transport_discovery(void) {}' >transport_mdns_unsupported.cpp
+# No discovery of devices over mDNS, as in Debian's adb: it needs a library left out.
+echo 'void init_mdns_transport_discovery(void) {}' >$core/adb/client/mdns_none.cpp
 tools=(adb.exe fastboot.exe AdbWinApi.dll AdbWinUsbApi.dll)
 nice -n 10 ninja -j "${TARNWICK_ANDROID_TOOLS_JOBS:-2}" "${tools[@]}"
 cp "${tools[@]}" "$prefix"
@@ -162,20 +170,22 @@ cp "${tools[@]}" "$prefix"
 # NOTICE files of the folders built from, and the changes made here (the commented patch).
 mkdir "$prefix/licenses"
 cp debian/copyright "$prefix/licenses/android-platform-tools.txt"
-for folder in system/core system/core/{adb,libcutils,liblog} development/host/windows/usb external/boringssl; do
+for folder in $core $core/{adb,libcutils,liblog} $usb external/boringssl; do
     cp "$folder/NOTICE" "$prefix/licenses/NOTICE-${folder//\//-}.txt"
 done
 cp "$patch" "$prefix/licenses/android-platform-tools-changes.txt"
 # This folder's part of the zip's licence note (licenses\readme.txt).
 cat >"$prefix/licenses/readme.txt" <<EOF
-adb.exe、fastboot.exe、AdbWinApi.dll 和 AdbWinUsbApi.dll 由 Debian 12 的源码包 android-platform-tools
-$debian_version 编译为 64 位 Windows 程序,编译方法见 Tarnwick 源码中的 scripts/build-android-tools-mingw.sh,
-Tarnwick 对源码所做的修改逐条列在 android-platform-tools-changes.txt 中。其中 Android 的部分按 Apache
-License 2.0 发布(见 android-platform-tools.txt、common-licenses\Apache-2.0.txt 和 NOTICE-*.txt),
-BoringSSL 按 OpenSSL、SSLeay 和 ISC 许可证发布(见 NOTICE-external-boringssl.txt);静态链入的 zlib、
-MinGW-w64 运行库(含 winpthreads)和 GCC 运行库(libstdc++、libgcc,适用 GCC 运行库例外条款)的许可证见
-libz-mingw-w64-dev.txt、mingw-w64-x86-64-dev.txt 和 gcc-mingw-w64-x86-64-posix-runtime.txt。
-该源码包可在 Debian 的软件源中用 apt-get source android-platform-tools=$debian_version 取得。
+adb.exe、fastboot.exe、AdbWinApi.dll 和 AdbWinUsbApi.dll 由 Debian 12 的源码包
+android-platform-tools $debian_version 编译为 64 位 Windows 程序,编译方法见 Tarnwick 源码中的
+scripts/build-android-tools-mingw.sh,Tarnwick 对源码所做的修改逐条列在
+android-platform-tools-changes.txt 中。其中 Android 的部分按 Apache License 2.0 发布(见
+android-platform-tools.txt、common-licenses\Apache-2.0.txt 和 NOTICE-*.txt),BoringSSL 按
+OpenSSL、SSLeay 和 ISC 许可证发布(见 NOTICE-external-boringssl.txt);静态链入的 zlib、
+MinGW-w64 运行库(含 winpthreads)和 GCC 运行库(libstdc++ 和 libgcc,适用 GCC 运行库例外条款)
+的许可证见 libz-mingw-w64-dev.txt、mingw-w64-x86-64-dev.txt 和
+gcc-mingw-w64-x86-64-posix-runtime.txt。该源码包可在 Debian 的软件源中用
+apt-get source android-platform-tools=$debian_version 取得。
 EOF
 echo "$key" >"$prefix/.complete"
 cd / && rm -rf "$work"
