@@ -39,8 +39,8 @@ patch -p1 -s <"$patch"
 # gcc, which links libstdc++, winpthreads and zlib statically: the files then need nothing but
 # Windows' own DLLs and each other.
 gcc_headers=/usr/lib/gcc/x86_64-w64-mingw32/12-posix/include/c++
-cxx="clang++ --target=x86_64-w64-mingw32 --sysroot=/usr/x86_64-w64-mingw32 -femulated-tls
-     -isystem $gcc_headers -isystem $gcc_headers/x86_64-w64-mingw32 -isystem $gcc_headers/backward"
+cxx=(clang++ --target=x86_64-w64-mingw32 --sysroot=/usr/x86_64-w64-mingw32 -femulated-tls
+     -isystem "$gcc_headers" -isystem "$gcc_headers/x86_64-w64-mingw32" -isystem "$gcc_headers/backward")
 cc=x86_64-w64-mingw32-gcc-posix
 link="x86_64-w64-mingw32-g++-posix -static -s"  # -s: stripped
 
@@ -55,6 +55,7 @@ library() {
             *.c) echo "build $object: cc $folder/$source" ;;
             *) echo "build $object: cxx $folder/$source" ;;
         esac
+        # shellcheck disable=SC2086 # the flags' lines joined into one
         echo "  flags =" $flags
         objects+=("$object")
     done
@@ -87,14 +88,14 @@ usb_api="-O2 -w -std=gnu++17 -DNDEBUG $wide -DWIN32 -D_WINDOWS -Imingw"
 crypto_sources=$(sed -n '/^crypto_sources :=/,/^$/p' external/boringssl/sources.mk |
                  grep -o '[^ \\]*\.c')
 
-adb_libs="libadb.a libcrypto_utils.a libcrypto.a libdiagnose_usb.a libcutils.a libbase.a liblog.a
-          libAdbWinApi.dll.a"
-fastboot_libs="liblp.a libziparchive.a libsparse.a libdiagnose_usb.a libcrypto.a libcutils.a
-               libbase.a liblog.a libAdbWinApi.dll.a"
+adb_libs=(libadb.a libcrypto_utils.a libcrypto.a libdiagnose_usb.a libcutils.a libbase.a liblog.a
+          libAdbWinApi.dll.a)
+fastboot_libs=(liblp.a libziparchive.a libsparse.a libdiagnose_usb.a libcrypto.a libcutils.a
+               libbase.a liblog.a libAdbWinApi.dll.a)
 {
     cat <<EOF
 rule cxx
-  command = $(echo $cxx) \$flags -c \$in -o \$out
+  command = ${cxx[*]} \$flags -c \$in -o \$out
   description = \$in
 rule cc
   command = $cc \$flags -c \$in -o \$out
@@ -119,6 +120,7 @@ EOF
         load_file.cpp native_handle.cpp record_stream.cpp sockets.cpp threads.cpp strlcpy.c \
         socket_inaddr_any_server_windows.cpp socket_network_client_windows.cpp sockets_windows.cpp \
         trace-host.cpp
+    # shellcheck disable=SC2086 # one source a word
     library libcrypto "-O2 -w -std=gnu11 -DOPENSSL_NO_ASM -Iexternal/boringssl/src/include" \
         external/boringssl $crypto_sources
     library libcrypto_utils "-O2 -w -I$core/libcrypto_utils/include -Iexternal/boringssl/src/include" \
@@ -154,10 +156,10 @@ build AdbWinApi.dll: link AdbWinApi.a
 build libAdbWinApi.dll.a: phony AdbWinApi.dll
 build AdbWinUsbApi.dll: link AdbWinUsbApi.a | libAdbWinApi.dll.a
   libs = -shared libAdbWinApi.dll.a -lwinusb -lsetupapi
-build adb.exe: link adb.a | $(echo $adb_libs)
-  libs = -municode -Wl,--start-group $(echo $adb_libs) -Wl,--end-group -lws2_32 -lgdi32 -luserenv
-build fastboot.exe: link fastboot.a | $(echo $fastboot_libs)
-  libs = -Wl,--start-group $(echo $fastboot_libs) -Wl,--end-group -lz -lws2_32
+build adb.exe: link adb.a | ${adb_libs[*]}
+  libs = -municode -Wl,--start-group ${adb_libs[*]} -Wl,--end-group -lws2_32 -lgdi32 -luserenv
+build fastboot.exe: link fastboot.a | ${fastboot_libs[*]}
+  libs = -Wl,--start-group ${fastboot_libs[*]} -Wl,--end-group -lz -lws2_32
 EOF
 } >build.ninja
 # No discovery of devices over mDNS, as in Debian's adb: it needs a library left out.
