@@ -8,9 +8,15 @@
 #     and CRLF line ends, as Notepad reads them on every Windows;
 #   apktool.jar and signapk.jar, each a single jar made of Debian's jars: only Java is needed;
 #   testkey.x509.pem and testkey.pk8, a signing pair made for this zip;
-#   licenses\, the copyright file of every Debian package the jars and DLLs were made from
-#     (windows-zip-licenses.txt beside this script names them), the common licences those
-#     point to, and readme.txt, which says which file is under which and where Qt's source is.
+#   the tools the program runs, built for Windows from Debian's source: adb.exe, fastboot.exe,
+#     AdbWinApi.dll and AdbWinUsbApi.dll from the folder TARNWICK_ANDROID_TOOLS_DIR (by default
+#     the one build-android-tools-mingw.sh prints), and aapt.exe from TARNWICK_AAPT_DIR when it
+#     is given. Such a folder holds the programs and, in licenses/, the files their licences
+#     ask to go with them and readme.txt, its part of the zip's licence note;
+#   licenses\, the copyright file of every Debian package the jars, DLLs and tools were made
+#     from (windows-zip-licenses.txt beside this script names them), the common licences those
+#     point to, the tools' licence files, and readme.txt, which says which file is under which
+#     and where the sources are.
 # Usage: make-windows-zip.sh [STAGE_FOLDER [ZIP]]
 #   (by default build-windows/stage and build-windows/tarnwick-windows.zip)
 set -euo pipefail
@@ -21,6 +27,9 @@ if [ ! -e "$stage/tarnwick.exe" ] || [ ! -e "$stage/apktool.bat" ]; then
     echo "$stage is no staged Windows program folder (cmake --build --preset windows makes it)" >&2
     exit 1
 fi
+
+android_tools="${TARNWICK_ANDROID_TOOLS_DIR:-$("$root/scripts/build-android-tools-mingw.sh")}"
+tool_folders=("$android_tools" ${TARNWICK_AAPT_DIR:+"$TARNWICK_AAPT_DIR"})
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -86,6 +95,9 @@ write_jar() {
         -o -name '*.dll' -o -path './translations/*.qm' \) -print0 |
         xargs -0 cp --parents -t "$folder"
 )
+for tools in "${tool_folders[@]}"; do
+    cp "$tools"/*.exe "$tools"/*.dll "$folder"
+done
 find "$folder" \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
 
 # A UTF-8 text as Notepad reads it on every Windows: with a byte-order mark and CRLF.
@@ -150,7 +162,8 @@ qt_version="$(dpkg-query -W -f='${Version}' libqt6core6)"
     echo "每个文件的许可证和版权声明,见本文件夹中以 Debian 软件包命名的 .txt 文件;"
     echo "其中提到的 /usr/share/common-licenses/ 下的许可证全文,见 common-licenses 文件夹。"
     echo
-    (cd "$folder" && find . -type f \( -name '*.dll' -o -name '*.jar' -o -name '*.qm' \) |
+    (cd "$folder" && find . -type f \( -name '*.dll' -o -name '*.jar' -o -name '*.qm' -o -name '*.exe' \) \
+        ! -name tarnwick.exe |
         sed 's|^\./||' | LC_ALL=C sort) | while read -r file; do
         echo "  $file: $(licensed_packages "$file" | sed 's/ \+/、/g')"
     done
@@ -161,11 +174,26 @@ qt_version="$(dpkg-query -W -f='${Version}' libqt6core6)"
     echo "原因删去的 wintab.h 和 pktdef.h(取自 Wine 的 LGPL 头文件),编译方法见 Tarnwick"
     echo "源码中的 scripts/build-qt-mingw.sh。该源码包可在 Debian 的软件源中用"
     echo "apt-get source qt6-base=$qt_version 取得;您可以用自己编译的同名 DLL 替换这些文件。"
+    for tools in "${tool_folders[@]}"; do
+        echo
+        cat "$tools/licenses/readme.txt"
+    done
 } > "$work/licenses-readme.txt"
 windows_text "$work/licenses-readme.txt" "$licenses/readme.txt"
+# A tools folder brings the copyright files of the source packages it was built from, which are
+# not installed, and files of its own (NOTICE files, the changes made).
+for tools in "${tool_folders[@]}"; do
+    for file in "$tools"/licenses/*; do
+        [ "$(basename "$file")" = readme.txt ] || windows_text "$file" "$licenses/$(basename "$file")"
+    done
+done
 grep -v -E '^\s*(#|$)' "$root/scripts/windows-zip-licenses.txt" | cut -d' ' -f2- | tr ' ' '\n' |
     grep . | sort -u | while read -r package; do
-    copyright="$(readlink -f "/usr/share/doc/$package/copyright")"
+    copyright="/usr/share/doc/$package/copyright"
+    for tools in "${tool_folders[@]}"; do
+        [ ! -f "$tools/licenses/$package.txt" ] || copyright="$tools/licenses/$package.txt"
+    done
+    copyright="$(readlink -f "$copyright")"
     windows_text "$copyright" "$licenses/$package.txt"
     grep -oE '/usr/share/common-licenses/[A-Za-z]+(-[0-9]+(\.[0-9]+)?)?' "$copyright" || true
 done | sort -u | while read -r common; do

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Tarnwick with warnings as errors and runs every test; cross-builds the whole Windows
-# program with MinGW-w64 and Qt for Windows (made once, then cached) and runs its tests and its
-# home window under Wine; then runs every test again under the sanitizers, with the fuzzers.
+# program with MinGW-w64 and Qt for Windows, with the tools it runs (both made once from Debian's
+# source, then cached), and runs its tests and its home window under Wine; then runs every test
+# again under the sanitizers, with the fuzzers.
 # The test presets run suites side by side (CMakePresets.json).
 set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -11,7 +12,8 @@ cmake --preset ci >/dev/null
 cmake --build --preset ci
 ctest --preset ci
 qt="$(scripts/build-qt-mingw.sh)"
-cmake --preset windows -DTARNWICK_QT_MINGW_DIR="$qt" >/dev/null
+android_tools="$(scripts/build-android-tools-mingw.sh)"
+cmake --preset windows -DTARNWICK_QT_MINGW_DIR="$qt" -DTARNWICK_ANDROID_TOOLS_DIR="$android_tools" >/dev/null
 cmake --build --preset windows
 # The suites under Wine mostly wait for Wine's windows: they run while the sanitizer build
 # compiles, their report kept until they end.
