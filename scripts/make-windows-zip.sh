@@ -10,9 +10,9 @@
 #   testkey.x509.pem and testkey.pk8, a signing pair made for this zip;
 #   the tools the program runs, built for Windows from Debian's source: adb.exe, fastboot.exe,
 #     AdbWinApi.dll and AdbWinUsbApi.dll from the folder TARNWICK_ANDROID_TOOLS_DIR (by default
-#     the one build-android-tools-mingw.sh prints), and aapt.exe from TARNWICK_AAPT_DIR when it
-#     is given. Such a folder holds the programs and, in licenses/, the files their licences
-#     ask to go with them and readme.txt, its part of the zip's licence note;
+#     the one build-android-tools-mingw.sh prints), and aapt.exe from TARNWICK_AAPT_MINGW_DIR
+#     when it is given. Such a folder holds the programs and, in licenses/, the files their
+#     licences ask to go with them and readme.txt, its part of the zip's licence note;
 #   licenses\, the copyright file of every Debian package the jars, DLLs and tools were made
 #     from (windows-zip-licenses.txt beside this script names them), the common licences those
 #     point to, the tools' licence files, and readme.txt, which says which file is under which
@@ -29,7 +29,7 @@ if [ ! -e "$stage/tarnwick.exe" ] || [ ! -e "$stage/apktool.bat" ]; then
 fi
 
 android_tools="${TARNWICK_ANDROID_TOOLS_DIR:-$("$root/scripts/build-android-tools-mingw.sh")}"
-tool_folders=("$android_tools" ${TARNWICK_AAPT_DIR:+"$TARNWICK_AAPT_DIR"})
+tool_folders=("$android_tools" ${TARNWICK_AAPT_MINGW_DIR:+"$TARNWICK_AAPT_MINGW_DIR"})
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -96,7 +96,7 @@ write_jar() {
         xargs -0 cp --parents -t "$folder"
 )
 for tools in "${tool_folders[@]}"; do
-    cp "$tools"/*.exe "$tools"/*.dll "$folder"
+    find "$tools" -maxdepth 1 \( -name '*.exe' -o -name '*.dll' \) -exec cp -t "$folder" {} +
 done
 find "$folder" \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
 
@@ -175,8 +175,7 @@ qt_version="$(dpkg-query -W -f='${Version}' libqt6core6)"
     echo "源码中的 scripts/build-qt-mingw.sh。该源码包可在 Debian 的软件源中用"
     echo "apt-get source qt6-base=$qt_version 取得;您可以用自己编译的同名 DLL 替换这些文件。"
     for tools in "${tool_folders[@]}"; do
-        echo
-        cat "$tools/licenses/readme.txt"
+        [ ! -f "$tools/licenses/readme.txt" ] || { echo; cat "$tools/licenses/readme.txt"; }
     done
 } > "$work/licenses-readme.txt"
 windows_text "$work/licenses-readme.txt" "$licenses/readme.txt"
