@@ -156,17 +156,18 @@ write_jar "$work/signapk" "$folder/signapk.jar" com.android.signapk.SignApk
 licenses="$folder/licenses"
 mkdir -p "$licenses/common-licenses"
 qt_version="$(dpkg-query -W -f='${Version}' libqt6core6)"
+# The files that come from others: all but the program itself and the texts.
+licensed_files="$(cd "$folder" && find . -type f \( -name '*.dll' -o -name '*.jar' -o -name '*.qm' \
+    -o -name '*.exe' \) ! -name tarnwick.exe | sed 's|^\./||' | LC_ALL=C sort)"
 {
     echo "Tarnwick 附带的第三方组件及其许可证"
     echo
     echo "每个文件的许可证和版权声明,见本文件夹中以 Debian 软件包命名的 .txt 文件;"
     echo "其中提到的 /usr/share/common-licenses/ 下的许可证全文,见 common-licenses 文件夹。"
     echo
-    (cd "$folder" && find . -type f \( -name '*.dll' -o -name '*.jar' -o -name '*.qm' -o -name '*.exe' \) \
-        ! -name tarnwick.exe |
-        sed 's|^\./||' | LC_ALL=C sort) | while read -r file; do
+    while read -r file; do
         echo "  $file: $(licensed_packages "$file" | sed 's/ \+/、/g')"
-    done
+    done <<<"$licensed_files"
     echo
     echo "Qt 库(Qt6Core.dll、Qt6Gui.dll、Qt6Widgets.dll,以及 platforms 和 styles 中的插件)"
     echo "按 GNU LGPL 第 3 版发布(见 libqt6core6.txt 和 common-licenses\\LGPL-3.txt)。"
@@ -186,7 +187,7 @@ for tools in "${tool_folders[@]}"; do
         [ "$(basename "$file")" = readme.txt ] || windows_text "$file" "$licenses/$(basename "$file")"
     done
 done
-grep -v -E '^\s*(#|$)' "$root/scripts/windows-zip-licenses.txt" | cut -d' ' -f2- | tr ' ' '\n' |
+while read -r file; do licensed_packages "$file"; done <<<"$licensed_files" | tr ' ' '\n' |
     grep . | sort -u | while read -r package; do
     copyright="/usr/share/doc/$package/copyright"
     for tools in "${tool_folders[@]}"; do
