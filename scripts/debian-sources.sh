@@ -7,23 +7,29 @@ shopt -s nullglob
 # The package sources, each file ended by an empty line as a deb822 stanza is.
 entries() {
     local file
-    for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; do
+    for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.{list,sources}; do
         [ ! -f "$file" ] || { cat "$file"; echo; }
     done
 }
-# The suite of the main Debian archive: "Suites: bookworm bookworm-updates" (deb822) or
-# "deb http://deb.debian.org/debian bookworm main" (one-line form).
-suite="$(entries | awk '
-    /^Types:/ { binary = / deb( |$)/ } /^URIs:/ { debian = /\/debian\/?( |$)/ }
-    /^Suites:/ && binary && debian { print $2; exit }
-    /^deb / && $2 ~ /\/debian\/?$/ { print $3; exit }
-    /^$/ { binary = debian = 0 }')"
-[ -n "$suite" ] || { echo "no Debian suite found in the package sources" >&2; exit 1; }
-if entries | awk -v suite="$suite" '
-    /^Types:/ { source = /deb-src/ } /^Suites:/ && source { for (i = 2; i <= NF; i++) if ($i == suite) found = 1 }
-    /^deb-src / && $3 == suite { found = 1 } /^$/ { source = 0 } END { exit !found }'; then
-    exit 0
-fi
+# find_suite TYPE [SUITE]: the first suite of the main Debian archive among the entries of TYPE
+# (deb or deb-src), or whether there is one for SUITE. Entries come one a line ("deb
+# http://deb.debian.org/debian bookworm main") or as stanzas ("Types:", "URIs:", "Suites:").
+find_suite() {
+    entries | awk -v type="$1" -v suite="${2:-}" '
+        function take(s) { if (found == "" && (suite == "" || s == suite)) found = s }
+        function stanza_end(  words, n, i) {
+            n = split(suites, words, " ")
+            if (types ~ (" " type "( |$)") && uris ~ /\/debian\/?( |$)/)
+                for (i = 2; i <= n; i++) take(words[i])
+            types = uris = suites = ""
+        }
+        /^Types:/ { types = $0 } /^URIs:/ { uris = $0 } /^Suites:/ { suites = $0 }
+        $1 == type && $2 ~ /\/debian\/?$/ { take($3) }
+        /^$/ { stanza_end() }
+        END { stanza_end(); if (found == "") exit 1; print found }'
+}
+suite="$(find_suite deb)" || { echo "no Debian suite found in the package sources" >&2; exit 1; }
+find_suite deb-src "$suite" >/dev/null && exit 0
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 $sudo tee /etc/apt/sources.list.d/tarnwick-deb-src.sources >/dev/null <<EOF
