@@ -1,0 +1,138 @@
+#!/usr/bin/env bash
+# Makes aapt.exe for x86_64 Windows from Debian's own source packages: aapt and libandroidfw
+# (android-platform-frameworks-base), the Android libraries beneath them (android-platform-tools),
+# libpng and expat, with zlib from Debian's MinGW-w64 build of it. C++ is compiled by clang for
+# the MinGW target against MinGW-w64's libstdc++ (Android's sources are written for clang), C by
+# MinGW-w64's gcc; everything is linked statically, so that aapt.exe loads only Windows' own DLLs.
+# aapt.exe and the notices it ships with (licenses/) go to a cache folder keyed by the sources'
+# versions and the hashes of this script and of the project's patch; a finished one is reused.
+# Prints the folder; its progress goes to stderr. TARNWICK_AAPT_MINGW_DIR overrides the folder.
+set -euo pipefail
+exec 3>&1 1>&2
+top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+patch="$top/packaging/windows/aapt-mingw.patch"
+
+# The versions this build was written for: another one may need other flags or another patch.
+sources="android-platform-frameworks-base=1:10.0.0+r36-10 android-platform-tools=29.0.6-28
+         libpng1.6=1.6.39-2+deb12u5 expat=2.5.0-1+deb12u2"
+zlib=libz-mingw-w64-dev=1.2.13+dfsg-1
+key="$(printf '%s\n' $sources $zlib "$(cat "${BASH_SOURCE[0]}" "$patch")" | sha256sum | cut -c1-16)"
+prefix="${TARNWICK_AAPT_MINGW_DIR:-/var/cache/tarnwick/aapt-mingw-$key}"
+work="$prefix.work"
+[ -f "$prefix/.complete" ] && { echo "$prefix" >&3; exit 0; }
+
+refuse() {
+    echo "build-aapt-mingw.sh is written for Debian's $1 $2, but $3;" \
+        "update the versions in this script (and the patch, if need be) for it." >&2
+    exit 1
+}
+installed="$(dpkg-query -W -f='${Version}' "${zlib%%=*}" 2>/dev/null || true)"
+[ "$installed" = "${zlib#*=}" ] || refuse "${zlib%%=*}" "${zlib#*=}" "installed is '${installed:-none}'"
+[ ! -x "$top/scripts/debian-sources.sh" ] || "$top/scripts/debian-sources.sh"
+for source in $sources; do
+    offered="$(apt-cache showsrc --only-source "${source%%=*}" | sed -n 's/^Version: //p')"
+    if [ -z "$offered" ]; then
+        echo "build-aapt-mingw.sh: apt knows no source of ${source%%=*}: it needs a deb-src entry" >&2
+        exit 1
+    fi
+    grep -qxF "${source#*=}" <<<"$offered" ||
+        refuse "${source%%=*}" "${source#*=}" "apt offers $(echo $offered)"
+done
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+$sudo rm -rf "$prefix" "$work"
+$sudo mkdir -p "$prefix" "$work"
+$sudo chown "$(id -u):$(id -g)" "$prefix" "$work"
+cd "$work"
+for source in $sources; do
+    echo "build-aapt-mingw: fetching $source" >&2
+    apt-get source -qq "$source" >/dev/null
+    mv "${source%%=*}"-*/ "${source%%=*}"  # its folder without the version
+done
+patch -s -p1 <"$patch"
+
+# expat's settings for Windows; libpng comes with those for every platform.
+cat >expat/expat/lib/expat_config.h <<'EOF'
+#define BYTEORDER 1234
+#define XML_CONTEXT_BYTES 1024
+#define XML_DTD 1
+#define XML_NS 1
+EOF
+cp libpng1.6/scripts/pnglibconf.h.prebuilt libpng1.6/pnglibconf.h
+
+# Each library's sources as upstream builds them for Windows (the windows targets of their
+# Android.bp), less those aapt does not use: libutils' Errors.cpp and libziparchive's writer.
+fw=android-platform-frameworks-base
+core=android-platform-tools/system/core
+libs=(
+    "png: libpng1.6/{png,pngerror,pngget,pngmem,pngpread,pngread,pngrio,pngrtran,pngrutil,pngset,pngtrans,pngwio,pngwrite,pngwtran,pngwutil}.c"
+    "expat: expat/expat/lib/{xmlparse,xmlrole,xmltok}.c"
+    "base: $core/base/{abi_compatibility,chrono_utils,errors_windows,file,liblog_symbols,logging,mapped_file,parsebool,parsenetaddress,process,properties,stringprintf,strings,threads,test_utils,utf8}.cpp"
+    "log: $core/liblog/{log_event_list,log_event_write,logger_name,logger_read,logger_write,logprint,properties}.cpp"
+    "cutils: $core/libcutils/{config_utils,iosched_policy,load_file,native_handle,record_stream,threads}.cpp $core/libcutils/strlcpy.c"
+    "utils: $core/libutils/{FileMap,JenkinsHash,NativeHandle,Printer,PropertyMap,RefBase,SharedBuffer,StopWatch,String8,String16,StrongPointer,SystemClock,Threads,Timers,Tokenizer,Unicode,VectorImpl,misc}.cpp"
+    "ziparchive: $core/libziparchive/{zip_archive,zip_archive_stream_entry}.cc"
+    "androidfw: $fw/libs/androidfw/{ApkAssets,Asset,AssetDir,AssetManager,AssetManager2,AttributeResolution,ChunkIterator,ConfigDescription,Idmap,LoadedArsc,Locale,LocaleData,misc,ObbFile,PosixUtils,ResourceTypes,ResourceUtils,StreamingZipInflater,TypeWrappers,Util,ZipFileRO,ZipUtils}.cpp"
+    "aapt: $fw/tools/aapt/{AaptAssets,AaptConfig,AaptUtil,AaptXml,ApkBuilder,Command,CrunchCache,FileFinder,Images,Main,Package,pseudolocalize,Resource,ResourceFilter,ResourceIdCache,ResourceTable,SourcePos,StringPool,WorkQueue,XMLNode,ZipEntry,ZipFile}.cpp"
+)
+# Android's flags for Windows hosts (Windows 7 on, 64-bit file offsets, C99 printf formats, a
+# single-byte ctype for libutils), static expat, and glibc's __THROW, which a Debian patch of
+# libcutils uses, as nothing. gnu++17 as Debian builds aapt: in C++20, libstdc++'s memory_order
+# is a scoped enum, which libcutils' atomic.h does not expect.
+flags=(-O2 -w -DNDEBUG -DWIN32_LEAN_AND_MEAN -D_WIN32_WINNT=0x0601 -DWINVER=0x0601
+       -D_FILE_OFFSET_BITS=64 -D__USE_MINGW_ANSI_STDIO=1 -D__STDC_FORMAT_MACROS
+       -D__STDC_CONSTANT_MACROS -DMB_CUR_MAX=1 -DZLIB_CONST -DXML_STATIC
+       -DSTATIC_ANDROIDFW_FOR_TOOLS -D__THROW=
+       -Ilibpng1.6 -Iexpat/expat/lib -I$fw/libs/androidfw/include -Iandroid-platform-tools/frameworks/native/include
+       -I$core/{base/include,include,liblog/include,libcutils/include,libutils/include}
+       -I$core/{libsystem/include,libziparchive/include})
+# clang finds MinGW-w64's headers by the sysroot, but its libstdc++ only when told; clang's own
+# thread-local storage differs from the emulated one that libstdc++ was built with.
+gcc_cxx=/usr/lib/gcc/x86_64-w64-mingw32/12-posix/include/c++
+{
+    echo "flags = ${flags[*]}"
+    echo "rule cc"
+    echo "  command = x86_64-w64-mingw32-gcc-posix \$flags -c \$in -o \$out"
+    echo "  description = \$in"
+    echo "rule cxx"
+    echo "  command = clang++ --target=x86_64-w64-mingw32 --sysroot=/usr/x86_64-w64-mingw32" \
+        "-nostdinc++ -isystem $gcc_cxx -isystem $gcc_cxx/x86_64-w64-mingw32" \
+        "-femulated-tls -std=gnu++17 \$flags -c \$in -o \$out"
+    echo "  description = \$in"
+    echo "rule ar"
+    echo "  command = x86_64-w64-mingw32-ar crs \$out \$in"
+    echo "  description = \$out"
+    echo "rule link"
+    echo "  command = x86_64-w64-mingw32-g++-posix -static -s -o \$out \$in -lz"
+    echo "  description = \$out"
+    archives=""
+    for lib in "${libs[@]}"; do
+        objects=""
+        for src in $(eval echo "${lib#*:}"); do
+            echo "build obj/$src.o: $([ "${src##*.}" = c ] && echo cc || echo cxx) $src"
+            objects+=" obj/$src.o"
+        done
+        echo "build lib${lib%%:*}.a: ar$objects"
+        archives="lib${lib%%:*}.a $archives"
+    done
+    echo "build aapt.exe: link $archives"
+} >build.ninja
+echo "build-aapt-mingw: compiling" >&2
+ninja -j "${TARNWICK_AAPT_MINGW_JOBS:-2}" aapt.exe >&2
+
+# The notices: each source package's copyright file, the NOTICE files of the Android parts
+# (Apache-2.0 asks for them) and the project's changes to them.
+cp aapt.exe "$prefix/"
+mkdir "$prefix/licenses"
+for source in $sources; do
+    cp "${source%%=*}/debian/copyright" "$prefix/licenses/${source%%=*}.txt"
+done
+cp "/usr/share/doc/${zlib%=*}/copyright" "$prefix/licenses/${zlib%=*}.txt"
+cp $fw/NOTICE "$prefix/licenses/android-platform-frameworks-base-NOTICE.txt"
+cp $core/NOTICE "$prefix/licenses/android-platform-tools-NOTICE.txt"
+cp $core/liblog/NOTICE "$prefix/licenses/android-platform-tools-liblog-NOTICE.txt"
+cp "$patch" "$prefix/licenses/aapt-changes.txt"
+touch "$prefix/.complete"
+cd / && rm -rf "$work"
+echo "$prefix" >&3
