@@ -27,12 +27,13 @@ refuse() {
     exit 1
 }
 installed="$(dpkg-query -W -f='${Version}' "${zlib%%=*}" 2>/dev/null || true)"
-[ "$installed" = "${zlib#*=}" ] || refuse "${zlib%%=*}" "${zlib#*=}" "installed is '${installed:-none}'"
+[ "$installed" = "${zlib#*=}" ] ||
+    refuse "${zlib%%=*}" "${zlib#*=}" "installed is '${installed:-none}'"
 [ ! -x "$top/scripts/debian-sources.sh" ] || "$top/scripts/debian-sources.sh"
 for source in $sources; do
     offered="$(apt-cache showsrc --only-source "${source%%=*}" | sed -n 's/^Version: //p')"
     if [ -z "$offered" ]; then
-        echo "build-aapt-mingw.sh: apt knows no source of ${source%%=*}: it needs a deb-src entry" >&2
+        echo "build-aapt-mingw.sh: apt knows no source of ${source%%=*} (no deb-src entry)" >&2
         exit 1
     fi
     grep -qxF "${source#*=}" <<<"$offered" ||
@@ -61,63 +62,75 @@ cat >expat/expat/lib/expat_config.h <<'EOF'
 EOF
 cp libpng1.6/scripts/pnglibconf.h.prebuilt libpng1.6/pnglibconf.h
 
-# Each library's sources as upstream builds them for Windows (the windows targets of their
-# Android.bp), less those aapt does not use: libutils' Errors.cpp and libziparchive's writer.
+# Android's flags for Windows hosts (Windows 7 on, 64-bit file offsets, C99 printf formats),
+# static expat, and glibc's __THROW, which a Debian patch of libcutils uses, as nothing. C++ as
+# Debian builds aapt, gnu++17: in C++20, libstdc++'s memory_order is a scoped enum, which
+# libcutils' atomic.h does not expect. clang finds MinGW-w64's headers by the sysroot but its
+# libstdc++ only when told, and its own thread-local storage is not the emulated one of libstdc++.
 fw=android-platform-frameworks-base
 core=android-platform-tools/system/core
-libs=(
-    "png: libpng1.6/{png,pngerror,pngget,pngmem,pngpread,pngread,pngrio,pngrtran,pngrutil,pngset,pngtrans,pngwio,pngwrite,pngwtran,pngwutil}.c"
-    "expat: expat/expat/lib/{xmlparse,xmlrole,xmltok}.c"
-    "base: $core/base/{abi_compatibility,chrono_utils,errors_windows,file,liblog_symbols,logging,mapped_file,parsebool,parsenetaddress,process,properties,stringprintf,strings,threads,test_utils,utf8}.cpp"
-    "log: $core/liblog/{log_event_list,log_event_write,logger_name,logger_read,logger_write,logprint,properties}.cpp"
-    "cutils: $core/libcutils/{config_utils,iosched_policy,load_file,native_handle,record_stream,threads}.cpp $core/libcutils/strlcpy.c"
-    "utils: $core/libutils/{FileMap,JenkinsHash,NativeHandle,Printer,PropertyMap,RefBase,SharedBuffer,StopWatch,String8,String16,StrongPointer,SystemClock,Threads,Timers,Tokenizer,Unicode,VectorImpl,misc}.cpp"
-    "ziparchive: $core/libziparchive/{zip_archive,zip_archive_stream_entry}.cc"
-    "androidfw: $fw/libs/androidfw/{ApkAssets,Asset,AssetDir,AssetManager,AssetManager2,AttributeResolution,ChunkIterator,ConfigDescription,Idmap,LoadedArsc,Locale,LocaleData,misc,ObbFile,PosixUtils,ResourceTypes,ResourceUtils,StreamingZipInflater,TypeWrappers,Util,ZipFileRO,ZipUtils}.cpp"
-    "aapt: $fw/tools/aapt/{AaptAssets,AaptConfig,AaptUtil,AaptXml,ApkBuilder,Command,CrunchCache,FileFinder,Images,Main,Package,pseudolocalize,Resource,ResourceFilter,ResourceIdCache,ResourceTable,SourcePos,StringPool,WorkQueue,XMLNode,ZipEntry,ZipFile}.cpp"
-)
-# Android's flags for Windows hosts (Windows 7 on, 64-bit file offsets, C99 printf formats, a
-# single-byte ctype for libutils), static expat, and glibc's __THROW, which a Debian patch of
-# libcutils uses, as nothing. gnu++17 as Debian builds aapt: in C++20, libstdc++'s memory_order
-# is a scoped enum, which libcutils' atomic.h does not expect.
 flags=(-O2 -w -DNDEBUG -DWIN32_LEAN_AND_MEAN -D_WIN32_WINNT=0x0601 -DWINVER=0x0601
        -D_FILE_OFFSET_BITS=64 -D__USE_MINGW_ANSI_STDIO=1 -D__STDC_FORMAT_MACROS
-       -D__STDC_CONSTANT_MACROS -DMB_CUR_MAX=1 -DZLIB_CONST -DXML_STATIC
-       -DSTATIC_ANDROIDFW_FOR_TOOLS -D__THROW=
-       -Ilibpng1.6 -Iexpat/expat/lib -I$fw/libs/androidfw/include -Iandroid-platform-tools/frameworks/native/include
-       -I$core/{base/include,include,liblog/include,libcutils/include,libutils/include}
-       -I$core/{libsystem/include,libziparchive/include})
-# clang finds MinGW-w64's headers by the sysroot, but its libstdc++ only when told; clang's own
-# thread-local storage differs from the emulated one that libstdc++ was built with.
+       -D__STDC_CONSTANT_MACROS -DZLIB_CONST -DXML_STATIC -DSTATIC_ANDROIDFW_FOR_TOOLS -D__THROW=
+       -Ilibpng1.6 -Iexpat/expat/lib -I$fw/libs/androidfw/include
+       -Iandroid-platform-tools/frameworks/native/include
+       -I$core/{base,liblog,libcutils,libutils,libsystem,libziparchive}/include -I$core/include)
 gcc_cxx=/usr/lib/gcc/x86_64-w64-mingw32/12-posix/include/c++
-{
-    echo "flags = ${flags[*]}"
-    echo "rule cc"
-    echo "  command = x86_64-w64-mingw32-gcc-posix \$flags -c \$in -o \$out"
-    echo "  description = \$in"
-    echo "rule cxx"
-    echo "  command = clang++ --target=x86_64-w64-mingw32 --sysroot=/usr/x86_64-w64-mingw32" \
-        "-nostdinc++ -isystem $gcc_cxx -isystem $gcc_cxx/x86_64-w64-mingw32" \
-        "-femulated-tls -std=gnu++17 \$flags -c \$in -o \$out"
-    echo "  description = \$in"
-    echo "rule ar"
-    echo "  command = x86_64-w64-mingw32-ar crs \$out \$in"
-    echo "  description = \$out"
-    echo "rule link"
-    echo "  command = x86_64-w64-mingw32-g++-posix -static -s -o \$out \$in -lz"
-    echo "  description = \$out"
-    archives=""
-    for lib in "${libs[@]}"; do
-        objects=""
-        for src in $(eval echo "${lib#*:}"); do
-            echo "build obj/$src.o: $([ "${src##*.}" = c ] && echo cc || echo cxx) $src"
-            objects+=" obj/$src.o"
-        done
-        echo "build lib${lib%%:*}.a: ar$objects"
-        archives="lib${lib%%:*}.a $archives"
-    done
-    echo "build aapt.exe: link $archives"
-} >build.ninja
+cat >build.ninja <<EOF
+flags = ${flags[*]}
+rule cc
+  command = x86_64-w64-mingw32-gcc-posix \$flags -c \$in -o \$out
+  description = \$in
+rule cxx
+  command = clang++ --target=x86_64-w64-mingw32 --sysroot=/usr/x86_64-w64-mingw32 -nostdinc++ $(
+    )-isystem $gcc_cxx -isystem $gcc_cxx/x86_64-w64-mingw32 -femulated-tls -std=gnu++17 $(
+    )\$flags -c \$in -o \$out
+  description = \$in
+rule ar
+  command = x86_64-w64-mingw32-ar crs \$out \$in
+  description = \$out
+rule link
+  command = x86_64-w64-mingw32-g++-posix -static -s -o \$out \$in -lz
+  description = \$out
+EOF
+# A static library of the given sources, linked into aapt.exe before those added earlier.
+archives=""
+library() {
+    local name="$1" src objects=""
+    shift
+    for src in "$@"; do
+        echo "build obj/$src.o: $([ "${src##*.}" = c ] && echo cc || echo cxx) $src"
+        objects+=" obj/$src.o"
+    done >>build.ninja
+    echo "build lib$name.a: ar$objects" >>build.ninja
+    archives="lib$name.a $archives"
+}
+# Each library's sources as upstream builds them for Windows (the windows targets of their
+# Android.bp), less those aapt does not use: libutils' Errors.cpp and libziparchive's writer.
+library png libpng1.6/{png,pngerror,pngget,pngmem,pngpread,pngread,pngrio,pngrtran,pngrutil}.c \
+    libpng1.6/{pngset,pngtrans,pngwio,pngwrite,pngwtran,pngwutil}.c
+library expat expat/expat/lib/{xmlparse,xmlrole,xmltok}.c
+library base $core/base/{abi_compatibility,chrono_utils,errors_windows,file,liblog_symbols}.cpp \
+    $core/base/{logging,mapped_file,parsebool,parsenetaddress,process,properties}.cpp \
+    $core/base/{stringprintf,strings,threads,test_utils,utf8}.cpp
+library log $core/liblog/{log_event_list,log_event_write,logger_name,logger_read}.cpp \
+    $core/liblog/{logger_write,logprint,properties}.cpp
+library cutils $core/libcutils/{config_utils,iosched_policy,load_file,native_handle}.cpp \
+    $core/libcutils/{record_stream,threads}.cpp $core/libcutils/strlcpy.c
+library utils $core/libutils/{FileMap,JenkinsHash,NativeHandle,Printer,PropertyMap,RefBase}.cpp \
+    $core/libutils/{SharedBuffer,StopWatch,String8,String16,StrongPointer,SystemClock}.cpp \
+    $core/libutils/{Threads,Timers,Tokenizer,Unicode,VectorImpl,misc}.cpp
+library ziparchive $core/libziparchive/{zip_archive,zip_archive_stream_entry}.cc
+library androidfw $fw/libs/androidfw/{ApkAssets,Asset,AssetDir,AssetManager,AssetManager2}.cpp \
+    $fw/libs/androidfw/{AttributeResolution,ChunkIterator,ConfigDescription,Idmap}.cpp \
+    $fw/libs/androidfw/{LoadedArsc,Locale,LocaleData,misc,ObbFile,PosixUtils,ResourceTypes}.cpp \
+    $fw/libs/androidfw/{ResourceUtils,StreamingZipInflater,TypeWrappers,Util,ZipFileRO}.cpp \
+    $fw/libs/androidfw/ZipUtils.cpp
+library aapt $fw/tools/aapt/{AaptAssets,AaptConfig,AaptUtil,AaptXml,ApkBuilder,Command}.cpp \
+    $fw/tools/aapt/{CrunchCache,FileFinder,Images,Main,Package,pseudolocalize,Resource}.cpp \
+    $fw/tools/aapt/{ResourceFilter,ResourceIdCache,ResourceTable,SourcePos,StringPool}.cpp \
+    $fw/tools/aapt/{WorkQueue,XMLNode,ZipEntry,ZipFile}.cpp
+echo "build aapt.exe: link $archives" >>build.ninja
 echo "build-aapt-mingw: compiling" >&2
 ninja -j "${TARNWICK_AAPT_MINGW_JOBS:-2}" aapt.exe >&2
 
@@ -128,7 +141,7 @@ mkdir "$prefix/licenses"
 for source in $sources; do
     cp "${source%%=*}/debian/copyright" "$prefix/licenses/${source%%=*}.txt"
 done
-cp "/usr/share/doc/${zlib%=*}/copyright" "$prefix/licenses/${zlib%=*}.txt"
+cp "/usr/share/doc/${zlib%%=*}/copyright" "$prefix/licenses/${zlib%%=*}.txt"
 cp $fw/NOTICE "$prefix/licenses/android-platform-frameworks-base-NOTICE.txt"
 cp $core/NOTICE "$prefix/licenses/android-platform-tools-NOTICE.txt"
 cp $core/liblog/NOTICE "$prefix/licenses/android-platform-tools-liblog-NOTICE.txt"
