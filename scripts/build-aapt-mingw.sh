@@ -13,10 +13,12 @@ top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 patch="$top/packaging/windows/aapt-mingw.patch"
 
 # The versions this build was written for: another one may need other flags or another patch.
-sources="android-platform-frameworks-base=1:10.0.0+r36-10 android-platform-tools=29.0.6-28
-         libpng1.6=1.6.39-2+deb12u5 expat=2.5.0-1+deb12u2"
+sources=(android-platform-frameworks-base=1:10.0.0+r36-10 android-platform-tools=29.0.6-28
+         libpng1.6=1.6.39-2+deb12u5 expat=2.5.0-1+deb12u2)
 zlib=libz-mingw-w64-dev=1.2.13+dfsg-1
-key="$(printf '%s\n' $sources $zlib "$(cat "${BASH_SOURCE[0]}" "$patch")" | sha256sum | cut -c1-16)"
+# The cache's key: aapt's version, the hashes of this script (it holds the other versions) and of
+# the patch.
+key="${sources[0]#*:}-$(sha256sum "${BASH_SOURCE[0]}" | cut -c1-10)-$(sha256sum "$patch" | cut -c1-10)"
 prefix="${TARNWICK_AAPT_MINGW_DIR:-/var/cache/tarnwick/aapt-mingw-$key}"
 work="$prefix.work"
 [ -f "$prefix/.complete" ] && { echo "$prefix" >&3; exit 0; }
@@ -30,14 +32,14 @@ installed="$(dpkg-query -W -f='${Version}' "${zlib%%=*}" 2>/dev/null || true)"
 [ "$installed" = "${zlib#*=}" ] ||
     refuse "${zlib%%=*}" "${zlib#*=}" "installed is '${installed:-none}'"
 [ ! -x "$top/scripts/debian-sources.sh" ] || "$top/scripts/debian-sources.sh"
-for source in $sources; do
+for source in "${sources[@]}"; do
     offered="$(apt-cache showsrc --only-source "${source%%=*}" | sed -n 's/^Version: //p')"
     if [ -z "$offered" ]; then
         echo "build-aapt-mingw.sh: apt knows no source of ${source%%=*} (no deb-src entry)" >&2
         exit 1
     fi
     grep -qxF "${source#*=}" <<<"$offered" ||
-        refuse "${source%%=*}" "${source#*=}" "apt offers $(echo $offered)"
+        refuse "${source%%=*}" "${source#*=}" "apt offers ${offered//$'\n'/ }"
 done
 
 sudo=""
@@ -46,7 +48,7 @@ $sudo rm -rf "$prefix" "$work"
 $sudo mkdir -p "$prefix" "$work"
 $sudo chown "$(id -u):$(id -g)" "$prefix" "$work"
 cd "$work"
-for source in $sources; do
+for source in "${sources[@]}"; do
     echo "build-aapt-mingw: fetching $source" >&2
     apt-get source -qq "$source" >/dev/null
     mv "${source%%=*}"-*/ "${source%%=*}"  # its folder without the version
@@ -72,9 +74,9 @@ core=android-platform-tools/system/core
 flags=(-O2 -w -DNDEBUG -DWIN32_LEAN_AND_MEAN -D_WIN32_WINNT=0x0601 -DWINVER=0x0601
        -D_FILE_OFFSET_BITS=64 -D__USE_MINGW_ANSI_STDIO=1 -D__STDC_FORMAT_MACROS
        -D__STDC_CONSTANT_MACROS -DZLIB_CONST -DXML_STATIC -DSTATIC_ANDROIDFW_FOR_TOOLS -D__THROW=
-       -Ilibpng1.6 -Iexpat/expat/lib -I$fw/libs/androidfw/include
+       -Ilibpng1.6 -Iexpat/expat/lib -I"$fw"/libs/androidfw/include
        -Iandroid-platform-tools/frameworks/native/include
-       -I$core/{base,liblog,libcutils,libutils,libsystem,libziparchive}/include -I$core/include)
+       -I"$core"/{base,liblog,libcutils,libutils,libsystem,libziparchive}/include -I"$core"/include)
 gcc_cxx=/usr/lib/gcc/x86_64-w64-mingw32/12-posix/include/c++
 cat >build.ninja <<EOF
 flags = ${flags[*]}
@@ -138,7 +140,7 @@ ninja -j "${TARNWICK_AAPT_MINGW_JOBS:-2}" aapt.exe >&2
 # (Apache-2.0 asks for them) and the project's changes to them.
 cp aapt.exe "$prefix/"
 mkdir "$prefix/licenses"
-for source in $sources; do
+for source in "${sources[@]}"; do
     cp "${source%%=*}/debian/copyright" "$prefix/licenses/${source%%=*}.txt"
 done
 cp "/usr/share/doc/${zlib%%=*}/copyright" "$prefix/licenses/${zlib%%=*}.txt"
