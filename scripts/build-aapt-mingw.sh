@@ -4,8 +4,8 @@
 # libpng and expat, with zlib from Debian's MinGW-w64 build of it. C++ is compiled by clang for
 # the MinGW target against MinGW-w64's libstdc++ (Android's sources are written for clang), C by
 # MinGW-w64's gcc; everything is linked statically, so that aapt.exe loads only Windows' own DLLs.
-# aapt.exe and the notices it ships with (licenses/) go to a cache folder keyed by the sources'
-# versions and the hashes of this script and of the project's patch; a finished one is reused.
+# aapt.exe and the notices it ships with (licenses/) go to a cache folder keyed by aapt's version
+# and the hashes of this script and of the project's patch; a finished one is reused.
 # Prints the folder; its progress goes to stderr. TARNWICK_AAPT_MINGW_DIR overrides the folder.
 set -euo pipefail
 exec 3>&1 1>&2
