@@ -56,7 +56,7 @@ click() { xdotool mousemove "$((X + $1))" "$((Y + $2))" click 1; }
 box=""
 find_box() { box="$(xdotool search --onlyvisible --name "^$1\$" | head -1)" && [ -n "$box" ]; }
 # The process of adb's own server, by the port it listens on; fails unless there is one.
-server() { ps -eo pid=,args= | grep "tcp:$ANDROID_ADB_SERVER_PORT fork-server" | grep -v grep; }
+server() { pgrep -f "tcp:$ANDROID_ADB_SERVER_PORT fork-server"; }
 
 retry new_window none
 retry painted

@@ -89,7 +89,8 @@ TEST_F(RealTools, EachCommandOfTheProgramReachesThePhone) {
              "[adb] shell:rm '/data/local/tmp/Foo.apk' </dev/null\n"},
         {"cmd /c adb shell \"dd if=/dev/block/recovery of=/cache/bak_recovery.img\"",
          "[adb] shell:dd if=/dev/block/recovery of=/cache/bak_recovery.img\n"},
-        {"cmd /c adb pull /cache/bak_recovery.img backup.img",
+        {"cmd /c adb pull /cache/bak_recovery.img " +
+             CommandLinePath(ProgramPath(sandbox_.user / "备份 recovery.img")),
          "[adb] pull /cache/bak_recovery.img\n"},
         {"cmd /c adb shell su -c chmod 644 /system/app/Foo.apk",
          "[adb] shell:su -c chmod 644 /system/app/Foo.apk\n"},
@@ -107,7 +108,7 @@ TEST_F(RealTools, EachCommandOfTheProgramReachesThePhone) {
         EXPECT_TRUE(result.Succeeded()) << result.output.bytes();
         EXPECT_EQ(TakeRecord(), row.record);
     }
-    EXPECT_EQ(sandbox_.program.Read("backup.img"), "phone's /cache/bak_recovery.img");
+    EXPECT_EQ(sandbox_.user.Read("备份 recovery.img"), "phone's /cache/bak_recovery.img");
 }
 
 // adb's reason reaches the warning without the carriage returns of adb.exe's line ends.
