@@ -24,8 +24,8 @@ import threading
 
 ADB_SERVER_VERSION = 41
 SERIAL = "FAKE0001"
-# What a shell command prints, by the words it starts with.
-SHELL_OUTPUT = {"pm 'install'": b"\tpkg: /data/local/tmp/\r\nSuccess\r\n"}
+# What the package manager prints when it installed an APK.
+INSTALLED = b"\tpkg: /data/local/tmp/\r\nSuccess\r\n"
 DIRECTORIES = ("/sdcard", "/system/app", "/data/local/tmp", "/cache/recovery")
 
 record_folder = tempfile.TemporaryDirectory()
@@ -80,13 +80,11 @@ class AdbServer(socketserver.BaseRequestHandler):
         elif service.startswith(b"host:devices"):
             record(b"[adb] " + service)
             self.answer(SERIAL.encode() + b"\tdevice\n")
-        elif service in (b"host:kill", b"reboot:") or service.startswith((b"reboot:", b"shell")):
+        elif service == b"host:kill" or service.startswith((b"reboot:", b"shell")):
             record(b"[adb] " + service)
             self.answer()
-            command = service.partition(b":")[2]
-            for start, output in SHELL_OUTPUT.items():
-                if command.startswith(start.encode()):
-                    self.request.sendall(output)
+            if service.partition(b":")[2].startswith(b"pm 'install'"):
+                self.request.sendall(INSTALLED)
         elif service == b"sync:":
             self.answer()
             self.sync()
