@@ -66,8 +66,16 @@ retry painted
 click 27 118  # 重启到Recovery
 first_server=""
 for reboot in first second; do
-    click 199 400  # 刷机模式下一步
-    retry find_box '确认重启到Recovery?'
+    # 刷机模式下一步, until 确认重启到Recovery? shows: a click that comes soon after the window
+    # opened can be lost under Wine.
+    for _ in $(seq 20); do
+        click 199 400
+        for _ in $(seq 20); do
+            find_box '请确认...' && break 2
+            sleep 0.1
+        done
+    done
+    find_box '请确认...' || fail "$reboot reboot: no confirmation"
     xdotool windowfocus --sync "$box" key Return
     for _ in $(seq 150); do
         find_box '警告!' && break
@@ -75,8 +83,8 @@ for reboot in first second; do
     done
     find_box '警告!' || fail "$reboot reboot: no warning within 15 s"
     # Its text, as Qt's message box copies it (Ctrl+C), read from the clipboard.
-    eval "$(xdotool getwindowgeometry --shell "$box")"
-    xdotool mousemove "$((X + 20))" "$((Y + 20))" key ctrl+c
+    eval "$(xdotool getwindowgeometry --shell "$box" | sed 's/^/BOX_/')"
+    xdotool mousemove "$((BOX_X + 20))" "$((BOX_Y + 20))" key ctrl+c
     text="$(timeout 10 xclip -o -selection clipboard)"
     case "$text" in
     *'重启失败!'*'cmd /c adb reboot recovery'*'error: no devices/emulators found'*) ;;

@@ -26,10 +26,14 @@ constexpr bool kWindows = true;
 constexpr bool kWindows = false;
 #endif
 
-// The phone's record, as this program reaches the Linux path it was given.
+// The Linux path that the environment variable holds, as this program reaches it.
+fs::path PathFrom(const char* variable) {
+    const char* path = std::getenv(variable);
+    return fs::u8path((kWindows ? "Z:" : "") + std::string(path != nullptr ? path : ""));
+}
+
 fs::path PhoneRecord() {
-    const char* record = std::getenv("TARNWICK_PHONE_RECORD");
-    return fs::u8path((kWindows ? "Z:" : "") + std::string(record != nullptr ? record : ""));
+    return PathFrom("TARNWICK_PHONE_RECORD");
 }
 
 std::string TakeRecord() {
@@ -42,11 +46,9 @@ std::string TakeRecord() {
 class RealTools : public ::testing::Test {
 protected:
     RealTools() {
-        const char* tools = std::getenv("TARNWICK_ANDROID_TOOLS");
         for (const char* file : {"adb.exe", "fastboot.exe", "AdbWinApi.dll", "AdbWinUsbApi.dll"}) {
             if (kWindows) {
-                fs::copy_file(fs::u8path(tools != nullptr ? tools : "") / file,
-                              sandbox_.program / file);
+                fs::copy_file(PathFrom("TARNWICK_ANDROID_TOOLS") / file, sandbox_.program / file);
             }
         }
         TakeRecord();
