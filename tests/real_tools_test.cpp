@@ -36,6 +36,7 @@ fs::path PhoneRecord() {
     return PathFrom("TARNWICK_PHONE_RECORD");
 }
 
+// What reached the phone since the last call.
 std::string TakeRecord() {
     std::ostringstream content;
     content << std::ifstream(PhoneRecord(), std::ios::binary).rdbuf();
@@ -46,12 +47,13 @@ std::string TakeRecord() {
 class RealTools : public ::testing::Test {
 protected:
     RealTools() {
-        for (const char* file : {"adb.exe", "fastboot.exe", "AdbWinApi.dll", "AdbWinUsbApi.dll"}) {
-            if (kWindows) {
+        if (kWindows) {
+            for (const char* file :
+                 {"adb.exe", "fastboot.exe", "AdbWinApi.dll", "AdbWinUsbApi.dll"}) {
                 fs::copy_file(PathFrom("TARNWICK_ANDROID_TOOLS") / file, sandbox_.program / file);
             }
         }
-        TakeRecord();
+        TakeRecord();  // from none of this test's tools
     }
 
     ToolSandbox sandbox_{};
@@ -65,7 +67,7 @@ TEST_F(RealTools, EachCommandOfTheProgramReachesThePhone) {
     sandbox_.program.Write("command.txt", "--update_package=/sdcard/oppo-update.zip\n");
     sandbox_.user.Write("刷机 包.zip", "PACKAGE");
     sandbox_.user.Write("Foo.apk", "APK");
-    for (const char* file : {"刷机 包.zip", "Foo.apk"}) {
+    for (const char* file : {"刷机 包.zip", "Foo.apk"}) {  // whatever the umask
         fs::permissions(sandbox_.user / file, fs::perms(0644));
     }
     const Text package = CommandLinePath(ProgramPath(sandbox_.user / "刷机 包.zip"));
@@ -89,8 +91,10 @@ TEST_F(RealTools, EachCommandOfTheProgramReachesThePhone) {
          "[adb] push /data/local/tmp/Foo.apk " + mode +
              " <<APK>>\n[adb] shell:pm 'install' '/data/local/tmp/Foo.apk'\n"
              "[adb] shell:rm '/data/local/tmp/Foo.apk' </dev/null\n"},
-        {"cmd /c adb shell \"dd if=/dev/block/recovery of=/cache/bak_recovery.img\"",
-         "[adb] shell:dd if=/dev/block/recovery of=/cache/bak_recovery.img\n"},
+        {"cmd /c adb shell \"dd if=/dev/block/platform/msm_sdcc.1/by-name/recovery "
+         "of=/cache/bak_recovery.img\"",
+         "[adb] shell:dd if=/dev/block/platform/msm_sdcc.1/by-name/recovery "
+         "of=/cache/bak_recovery.img\n"},
         {"cmd /c adb pull /cache/bak_recovery.img " +
              CommandLinePath(ProgramPath(sandbox_.user / "备份 recovery.img")),
          "[adb] pull /cache/bak_recovery.img\n"},
