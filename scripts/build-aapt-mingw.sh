@@ -31,7 +31,7 @@ refuse() {
 installed="$(dpkg-query -W -f='${Version}' "${zlib%%=*}" 2>/dev/null || true)"
 [ "$installed" = "${zlib#*=}" ] ||
     refuse "${zlib%%=*}" "${zlib#*=}" "installed is '${installed:-none}'"
-[ ! -x "$top/scripts/debian-sources.sh" ] || "$top/scripts/debian-sources.sh"
+"$top/scripts/debian-sources.sh"
 for source in "${sources[@]}"; do
     offered="$(apt-cache showsrc --only-source "${source%%=*}" | sed -n 's/^Version: //p')"
     if [ -z "$offered" ]; then
@@ -144,10 +144,22 @@ for source in "${sources[@]}"; do
     cp "${source%%=*}/debian/copyright" "$prefix/licenses/${source%%=*}.txt"
 done
 cp "/usr/share/doc/${zlib%%=*}/copyright" "$prefix/licenses/${zlib%%=*}.txt"
-cp $fw/NOTICE "$prefix/licenses/android-platform-frameworks-base-NOTICE.txt"
-cp $core/NOTICE "$prefix/licenses/android-platform-tools-NOTICE.txt"
-cp $core/liblog/NOTICE "$prefix/licenses/android-platform-tools-liblog-NOTICE.txt"
+# The NOTICE files are named as the adb build names them, so that the zip holds each once.
+cp $fw/NOTICE "$prefix/licenses/NOTICE-frameworks-base.txt"
+cp $core/NOTICE "$prefix/licenses/NOTICE-system-core.txt"
+cp $core/liblog/NOTICE "$prefix/licenses/NOTICE-system-core-liblog.txt"
 cp "$patch" "$prefix/licenses/aapt-changes.txt"
+# This folder's part of the zip's licence note (licenses\readme.txt).
+cat >"$prefix/licenses/readme.txt" <<EOF
+aapt.exe 由 Debian 12 的源码包 android-platform-frameworks-base ${sources[0]#*=}(aapt 及
+libandroidfw)、android-platform-tools ${sources[1]#*=}(其下的 Android 库)、libpng1.6
+${sources[2]#*=} 和 expat ${sources[3]#*=} 编译为 64 位 Windows 程序,编译方法见 Tarnwick 源码中的
+scripts/build-aapt-mingw.sh,Tarnwick 对源码所做的修改列在 aapt-changes.txt 中。其中 Android
+的部分按 Apache License 2.0 发布(见 android-platform-frameworks-base.txt、
+common-licenses\\Apache-2.0.txt 和 NOTICE-*.txt),libpng 和 expat 的许可证见
+libpng1.6.txt 和 expat.txt,静态链入的 zlib 见 libz-mingw-w64-dev.txt。这些源码包可在 Debian
+的软件源中用 apt-get source 取得。
+EOF
 touch "$prefix/.complete"
 cd / && rm -rf "$work"
 echo "$prefix" >&3

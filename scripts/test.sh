@@ -13,7 +13,9 @@ cmake --build --preset ci
 ctest --preset ci
 qt="$(scripts/build-qt-mingw.sh)"
 android_tools="$(scripts/build-android-tools-mingw.sh)"
-cmake --preset windows -DTARNWICK_QT_MINGW_DIR="$qt" -DTARNWICK_ANDROID_TOOLS_DIR="$android_tools" >/dev/null
+aapt="$(scripts/build-aapt-mingw.sh)"
+cmake --preset windows -DTARNWICK_QT_MINGW_DIR="$qt" -DTARNWICK_ANDROID_TOOLS_DIR="$android_tools" \
+    -DTARNWICK_AAPT_MINGW_DIR="$aapt" >/dev/null
 cmake --build --preset windows
 # The suites under Wine mostly wait for Wine's windows: they run while the sanitizer build
 # compiles, their report kept until they end.
