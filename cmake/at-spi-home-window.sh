@@ -59,7 +59,7 @@ def wait_for(role, expected, within=windows):
 
 
 buttons = wait_for(Atspi.Role.PUSH_BUTTON, lambda found: sorted(found) == sorted(EXPECTED))
-buttons["刷机模式"].get_action_iface().do_action(0)
+buttons["刷机模式"].do_action(0)
 frames = wait_for(Atspi.Role.FRAME, lambda found: "Tarnwick - 刷机模式" in found, windows)
 wait_for(Atspi.Role.TEXT, lambda found: "刷入ROM:" in found,
          lambda: [frames["Tarnwick - 刷机模式"]])
