@@ -18,6 +18,18 @@ void SetVisible(std::initializer_list<ui::Control*> controls, bool visible) {
     }
 }
 
+// The home window's button that opens the mode.
+ui::Control& ModeButton(const ui::HomeWindow& home, WindowKind mode) {
+    switch (mode) {
+        case WindowKind::Push:
+            return home.推送模式;
+        case WindowKind::Compile:
+            return home.编译模式;
+        default:
+            return home.刷机模式;
+    }
+}
+
 }  // namespace
 
 void EnterMode(WindowManager& windows, WindowKind mode) {
@@ -38,6 +50,10 @@ void ReturnHome(WindowManager& windows, WindowKind mode) {
     const ui::Window* modeWindow = windows.Find(mode);
     if (home != nullptr && modeWindow != nullptr) {
         MoveTo(*home, *modeWindow);
+        // A keyboard user goes on from the button that opened the mode.
+        if (modeWindow->keyboardUsed()) {
+            home->FocusByKeyboard(ModeButton(ui::HomeWindow(*home), mode));
+        }
     }
     windows.CloseWindow(mode);
 }

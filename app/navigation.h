@@ -12,7 +12,8 @@ namespace tarnwick::app {
 void EnterMode(WindowManager& windows, WindowKind mode);
 // Created handler of the mode windows: open where the home window stands.
 void TakeHomePosition(WindowManager& windows, ui::Window& modeWindow);
-// A back button: a new home window takes the mode window's place.
+// A back button: a new home window takes the mode window's place; after keyboard use there,
+// with the focus on the mode's button.
 void ReturnHome(WindowManager& windows, WindowKind mode);
 // 刷机模式返回 of the flash-mode window: leaves the log view first, then the window.
 void LeaveFlashWindow(WindowManager& windows, ui::FlashWindow& flash);

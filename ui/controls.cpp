@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include "ui/window_widget.h"
+
 namespace tarnwick::ui {
 
 Control::Control(std::string name, QWidget* widget) : name_(std::move(name)), widget_(widget) {}
@@ -16,6 +18,9 @@ bool Control::visible() const {
 
 void Control::setVisible(bool visible) {
     widget_->setVisible(visible);
+    if (auto* window = dynamic_cast<WindowWidget*>(widget_->window())) {
+        window->UpdateCovered();  // a view shown or hidden covers or uncovers others
+    }
 }
 
 bool Control::disabled() const {

@@ -15,7 +15,8 @@ namespace tarnwick::ui {
 
 // Runs the loop until it is quit, with the busy pointer over every window. The user's mouse,
 // wheel and key input and the user's close requests that reach any window meanwhile are
-// dropped, also those still queued when the loop ends; everything else is served as usual.
+// dropped, also those still queued when the loop ends, and so is every key pressed meanwhile
+// until it has been released; no handler starts. Everything else is served as usual.
 void RunWithoutInput(QEventLoop& loop);
 
 // Blocks for the given time; a negative time counts as 0.

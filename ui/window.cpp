@@ -58,4 +58,13 @@ void Window::Show() {
     widget_->activateWindow();
 }
 
+bool Window::keyboardUsed() const {
+    return widget_->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+void Window::FocusByKeyboard(const Control& control) {
+    widget_->setAttribute(Qt::WA_KeyboardFocusChange);
+    control.widget()->setFocus(Qt::TabFocusReason);
+}
+
 }  // namespace tarnwick::ui

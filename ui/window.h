@@ -42,6 +42,10 @@ public:
 
     // Shows and activates the window, with the focus on none of its controls.
     void Show();
+    // Whether Tab or an arrow key has moved the focus in this window.
+    bool keyboardUsed() const;
+    // Gives the control the focus with its mark, as Tab does.
+    void FocusByKeyboard(const Control& control);
 
     // Esc, or the platform's close request: the owner destroys the window at once.
     std::function<void()> onCloseRequest;

@@ -13,6 +13,7 @@
 #include "ui/controls/accessible_face.h"
 #include "ui/controls/factories.h"
 #include "ui/event.h"
+#include "ui/input_guard.h"
 #include "ui/reading_order.h"
 #include "ui/window.h"
 #include "ui/window_widget.h"
@@ -53,10 +54,27 @@ QPoint StartPosition(const WindowTemplate& source) {
                   source.top.value_or(screen.y() + (screen.height() - source.height) / 2));
 }
 
+// The caption that names the control on screen (its label's, or its picture's), then its part
+// in the flow: "载入资源: 框架文件1", "浏览: 要执行的文件".
+QString SpokenName(const ControlRecord& record,
+                   const std::map<std::string_view, const ControlRecord*>& byName) {
+    QString caption = QString::fromUtf8(record.labelledBy ? byName.at(record.labelledBy)->caption
+                                                          : record.imageCaption);
+    if (!record.purpose) {
+        return caption;
+    }
+    const QString purpose = QString::fromUtf8(record.purpose);
+    if (caption.endsWith(u':')) {
+        caption.chop(1);
+    }
+    return caption.isEmpty() ? purpose : caption + QStringLiteral(": ") + purpose;
+}
+
 }  // namespace
 
 std::unique_ptr<Window> BuildWindow(const WindowTemplate& source) {
     InstallAccessibleFaces();
+    InstallInputGuard();
     auto* face = new WindowWidget(source);
     face->move(StartPosition(source));
     std::unique_ptr<Window> window(new Window(source, face));
@@ -115,9 +133,8 @@ std::unique_ptr<Window> BuildWindow(const WindowTemplate& source) {
         byName[record.name] = &record;
     }
     for (const ControlRecord& record : source.controls) {
-        if (record.labelledBy) {
-            widgets.at(&record)->setAccessibleName(
-                QString::fromUtf8(byName.at(record.labelledBy)->caption));
+        if (record.labelledBy || record.purpose) {
+            widgets.at(&record)->setAccessibleName(SpokenName(record, byName));
         }
     }
     return window;

@@ -59,9 +59,12 @@ struct ControlRecord {
     bool readOnly = false;
     bool verticalScrollBar = false;
     Border border = Border::None;
-    const char* images = nullptr;       // picture button: resource base name ("close", "back")
-    const char* imageCaption = "";      // picture button: what its images show, as words
-    const char* labelledBy = nullptr;   // edit box: the control whose caption names it
+    const char* images = nullptr;      // picture button: resource base name ("close", "back")
+    const char* imageCaption = "";     // picture button: what its images show, as words
+    const char* labelledBy = nullptr;  // edit box, combo box: the control whose caption names it
+    // What a screen reader hears after the caption: the control's part in the flow, where the
+    // caption alone would not tell it apart from another control of the window.
+    const char* purpose = nullptr;
     const char* defaultExtension = "";  // file chooser
 };
 
@@ -73,6 +76,8 @@ struct WindowTemplate {
     // Centred on the primary screen with integer division, or at this position.
     std::optional<int> left, top;
     bool taskbarButton;
+    const char* spokenTitle =
+        "";  // what a screen reader calls the window; the title is the taskbar's
     // Stacking order, topmost first. A group box may stand below the controls it holds; the
     // builder still creates it before them.
     std::vector<ControlRecord> controls;

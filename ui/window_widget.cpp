@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "ui/controls/accessible_face.h"
 #include "ui/controls/look.h"
 #include "ui/event.h"
 
@@ -19,6 +20,7 @@ WindowWidget::WindowWidget(const WindowTemplate& source)
                                     : palette().color(QPalette::Window)),
       picture_(LoadArtPicture(source.background)) {
     setWindowTitle(QString::fromUtf8(source.title));
+    setAccessibleName(QString::fromUtf8(source.spokenTitle));
     setFixedSize(source.width, source.height);
 }
 
@@ -50,10 +52,39 @@ void WindowWidget::closeEvent(QCloseEvent* event) {
     RequestClose();
 }
 
+void WindowWidget::SetTabStops(std::vector<QWidget*> stops) {
+    tabStops_ = std::move(stops);
+    UpdateCovered();
+}
+
+void WindowWidget::UpdateCovered() {
+    for (QWidget* stop : tabStops_) {
+        SetCovered(*stop, stop->isVisibleTo(this) && IsUnderAnother(*stop));
+    }
+}
+
+// Whether a control of the window, shown and stacked above the stop (or above the group box
+// that holds it), holds the stop's middle.
+bool WindowWidget::IsUnderAnother(const QWidget& stop) const {
+    const QWidget* placed = &stop;
+    while (placed->parentWidget() != this) {
+        placed = placed->parentWidget();
+    }
+    const QPoint middle = stop.mapTo(this, stop.rect().center());
+    const QObjectList& stack = children();  // bottom first
+    for (qsizetype above = stack.indexOf(placed) + 1; above < stack.size(); ++above) {
+        const auto* widget = qobject_cast<const QWidget*>(stack[above]);
+        if (widget && widget->isVisibleTo(this) && widget->geometry().contains(middle)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 namespace {
 
 bool TakesFocus(const QWidget& stop, const QWidget& window) {
-    return stop.isVisibleTo(&window) && stop.isEnabled();
+    return stop.isVisibleTo(&window) && stop.isEnabled() && !IsCovered(stop);
 }
 
 }  // namespace

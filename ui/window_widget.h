@@ -10,19 +10,27 @@
 #include <functional>
 #include <vector>
 
+#include "ui/controls/accessible_face.h"
 #include "ui/controls/look.h"
 #include "ui/window_template.h"
 
 namespace tarnwick::ui {
 
-class WindowWidget final : public QWidget {
+class WindowWidget final : public QWidget, public AccessibleFace {
 public:
     explicit WindowWidget(const WindowTemplate& source);
 
     std::function<void()> closeRequested;
 
-    // The controls that Tab walks, in its order; those hidden or disabled are passed over.
-    void SetTabStops(std::vector<QWidget*> stops) { tabStops_ = std::move(stops); }
+    // A window to the screen reader too, named by its mode (the title is the same for all).
+    QAccessible::Role AccessibleRole() const override { return QAccessible::Window; }
+
+    // The controls that Tab walks, in its order; those hidden, disabled or covered are passed
+    // over.
+    void SetTabStops(std::vector<QWidget*> stops);
+    // Marks the stops that a control shown over them hides from sight as covered, and the
+    // others as not.
+    void UpdateCovered();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -33,6 +41,7 @@ protected:
 
 private:
     void RequestClose();
+    bool IsUnderAnother(const QWidget& stop) const;
 
     QColor backColour_;
     ArtPicture picture_;

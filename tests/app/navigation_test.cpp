@@ -60,6 +60,7 @@ protected:
                           [this] { ++quits; }};
 };
 
+// The back buttons keep the window's place, and after keyboard use the user's place too.
 TEST_F(Navigation, ModeAndBackButtonsKeepThePositionBothWays) {
     const struct {
         WindowKind mode;
@@ -103,6 +104,16 @@ for (const auto& m : modes) {
     ASSERT_EQ(OpenKinds(), std::vector{WindowKind::Home});
     EXPECT_EQ(Open(WindowKind::Home).left(), 310);
     EXPECT_EQ(Open(WindowKind::Home).top(), 205);
+
+    // Back by mouse, no control has the focus; by keyboard, the mode's button has it.
+    ui::HomeWindow byMouse(Open(WindowKind::Home));
+    EXPECT_NE(byMouse.window.widget()->focusWidget(), m.modeButton(byMouse).widget());
+    Click(m.modeButton(byMouse));
+    ui::PictureButton& back = m.backButton(Open(m.mode));
+    Open(m.mode).FocusByKeyboard(back);
+    Click(back);
+    ui::HomeWindow byKeyboard(Open(WindowKind::Home));
+    EXPECT_EQ(byKeyboard.window.widget()->focusWidget(), m.modeButton(byKeyboard).widget());
 }
 EXPECT_EQ(quits, 0);
 }

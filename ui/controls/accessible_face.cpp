@@ -2,9 +2,17 @@
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QVariant>
+#include <QWidget>
+
+#include "ui/event.h"
 
 namespace tarnwick::ui {
 namespace {
+
+// The focus policy of a covered control, kept until it shows again.
+constexpr char kCoveredPolicy[] = "coveredFocusPolicy";
 
 class FaceInterface final : public QAccessibleWidget {
 public:
@@ -17,7 +25,12 @@ public:
             state.checkable = button->isCheckable();
             state.checked = button->isChecked();
         }
+        state.offscreen = state.offscreen || IsCovered(*widget());
         return state;
+    }
+
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Value ? face_.AccessibleValue() : QAccessibleWidget::text(kind);
     }
 
     QStringList actionNames() const override {
@@ -30,7 +43,9 @@ public:
 
     void doAction(const QString& name) override {
         if (name == pressAction() && face_.Pressable() && widget()->isEnabled()) {
-            face_.Press();
+            if (HandlersMayStart()) {  // a press while a handler runs would nest another
+                face_.Press();
+            }
         } else {
             QAccessibleWidget::doAction(name);
         }
@@ -47,6 +62,27 @@ QAccessibleInterface* FaceFactory(const QString& /*className*/, QObject* object)
 }
 
 }  // namespace
+
+void SetCovered(QWidget& widget, bool covered) {
+    if (covered == IsCovered(widget)) {
+        return;
+    }
+    if (covered) {
+        widget.setProperty(kCoveredPolicy, static_cast<int>(widget.focusPolicy()));
+        widget.setFocusPolicy(Qt::NoFocus);
+        if (widget.hasFocus() || widget.isAncestorOf(QApplication::focusWidget())) {
+            widget.window()->setFocus(Qt::OtherFocusReason);
+        }
+    } else {
+        widget.setFocusPolicy(
+            static_cast<Qt::FocusPolicy>(widget.property(kCoveredPolicy).toInt()));
+        widget.setProperty(kCoveredPolicy, QVariant());
+    }
+}
+
+bool IsCovered(const QWidget& widget) {
+    return widget.property(kCoveredPolicy).isValid();
+}
 
 void InstallAccessibleFaces() {
     static const bool installed = [] {

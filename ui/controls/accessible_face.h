@@ -5,6 +5,9 @@
 // The name is the widget's accessible name, which each control kind sets.
 
 #include <QAccessible>
+#include <QString>
+
+class QWidget;
 
 namespace tarnwick::ui {
 
@@ -15,7 +18,14 @@ public:
     // A screen reader's press: the control's click. Controls that are only read have none.
     virtual bool Pressable() const { return false; }
     virtual void Press() {}
+    virtual QString AccessibleValue() const { return QString(); }
 };
+
+// A control covered by a view shown over it (a log view, its return button) stays visible and
+// enabled for the handlers, but takes no focus, and a screen reader hears it as off the
+// screen. A covered control that has the focus hands it to its window.
+void SetCovered(QWidget& widget, bool covered);
+bool IsCovered(const QWidget& widget);
 
 // Has Qt ask each widget that is an AccessibleFace for its role and press. Once per program,
 // before the first window is built; later calls do nothing.

@@ -1,18 +1,29 @@
-// Check box: the platform's check box. A click toggles its mark, then raises click.
+// Check box: the platform's check box. A click toggles its mark, then raises click. A screen
+// reader's press is that click; it has no toggle of its own, which would raise nothing.
 
 #include <QCheckBox>
 #include <QObject>
 
+#include "ui/controls/accessible_face.h"
 #include "ui/controls/factories.h"
 #include "ui/controls/look.h"
 
 namespace tarnwick::ui {
 namespace {
 
+class CheckWidget final : public QCheckBox, public AccessibleFace {
+public:
+    using QCheckBox::QCheckBox;
+
+    QAccessible::Role AccessibleRole() const override { return QAccessible::CheckBox; }
+    bool Pressable() const override { return true; }
+    void Press() override { click(); }
+};
+
 class QtCheckBox final : public CheckBox {
 public:
     QtCheckBox(const ControlRecord& record, QWidget* parent)
-        : CheckBox(record.name, new QCheckBox(parent)), box_(static_cast<QCheckBox*>(widget())) {
+        : CheckBox(record.name, new CheckWidget(parent)), box_(static_cast<QCheckBox*>(widget())) {
         SetUpMarkButton(box_, record, onClick, lifetime_);
     }
 

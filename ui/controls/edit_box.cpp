@@ -60,8 +60,16 @@ public:
         edit_->setFont(ToQFont(record.font));
         edit_->setStyleSheet(StyleSheet("QLineEdit", record));
         Show(Text(record.content));
-        // textEdited comes from the user only, never from setText.
-        QObject::connect(edit_, &QLineEdit::textEdited, &lifetime_, [this](const QString& now) {
+        // The user's typing or a screen reader's change; one made while a handler runs is
+        // undone, as the handler would not see it.
+        QObject::connect(edit_, &QLineEdit::textChanged, &lifetime_, [this](const QString& now) {
+            if (writing_) {
+                return;
+            }
+            if (!HandlersMayStart()) {
+                Show(text_);
+                return;
+            }
             text_ = TextFromQString(now);
             Raise(onContentChanged);
         });
@@ -76,20 +84,27 @@ public:
 
     void AppendAtEnd(const Text& text) override {
         text_ += text;
-        edit_->setText(ToQString(text_));
+        Write();
         edit_->end(false);
     }
 
 private:
     void Show(const Text& text) {
         text_ = text;
-        edit_->setText(ToQString(text_));
+        Write();
         edit_->home(false);
+    }
+
+    void Write() {
+        writing_ = true;
+        edit_->setText(ToQString(text_));
+        writing_ = false;
     }
 
     QLineEdit* edit_;
     Text text_;
-    QObject lifetime_;  // ends the widget's connections with this control
+    bool writing_ = false;  // the program, not the user, is changing the widget's text
+    QObject lifetime_;      // ends the widget's connections with this control
 };
 
 // The face of a multi-line box: it makes the edit control inside itself when it first shows,

@@ -15,6 +15,7 @@ const WindowTemplate& FlashWindowTemplate() {
         .left = std::nullopt,  // centred
         .top = std::nullopt,
         .taskbarButton = true,
+        .spokenTitle = "Tarnwick - 刷机模式",
         // One record per control, topmost first. Radio groups: 重启单选框, REC单选框, ROM单选框
         // in the window; 重新启动, 重启到REC, 重启到FAST in 重启分组框; 备份, 刷入集成REC,
         // 刷入自定REC in REC分组框. The group boxes stand under 显示框, so the log view covers
@@ -27,7 +28,7 @@ const WindowTemplate& FlashWindowTemplate() {
             {.name = "显示窗", .kind = ControlKind::EditBox, .parent = "显示框",
              .left = 5, .top = 12, .width = 230, .height = 290,
              .textColour = 0x008080, .backColour = 0xFFFFFF, .font = {"微软雅黑", 12},
-             .multiLine = true, .readOnly = true, .border = Border::None},
+             .multiLine = true, .readOnly = true, .border = Border::None, .purpose = "日志"},
             {.name = "备份路径", .kind = ControlKind::EditBox, .parent = "REC分组框",
              .left = 27, .top = 34, .width = 195, .height = 18, .enabled = false,
              .textColour = 0x000000, .backColour = 0xFFFFFF, .border = Border::Sunken,
@@ -63,7 +64,7 @@ const WindowTemplate& FlashWindowTemplate() {
              .left = 27, .top = 72, .width = 195, .height = 20, .enabled = false,
              .items = {"Find 5  [ Twrp-Recovery ]", "Find 7  [ Twrp-Recovery ]"},
              .currentItem = 0,
-             .textColour = 0x008080, .backColour = 0xFFFFFF},
+             .textColour = 0x008080, .backColour = 0xFFFFFF, .labelledBy = "刷入集成REC"},
             {.name = "REC路径", .kind = ControlKind::EditBox, .parent = "REC分组框",
              .left = 27, .top = 115, .width = 195, .height = 18, .enabled = false,
              .textColour = 0x008080, .backColour = 0xFFFFFF,

@@ -14,6 +14,7 @@ const WindowTemplate& HomeWindowTemplate() {
         .left = std::nullopt,  // centred
         .top = std::nullopt,
         .taskbarButton = true,
+        .spokenTitle = "Tarnwick",
         // One record per control, topmost first.
         // clang-format off
         .controls = {
@@ -50,7 +51,7 @@ const WindowTemplate& HomeWindowTemplate() {
                         "\r\n"
                         "\r\n",
              .textColour = 0x000000, .backColour = 0xFFFFFF, .font = {"微软雅黑", 12},
-             .multiLine = true, .readOnly = true, .border = Border::None},
+             .multiLine = true, .readOnly = true, .border = Border::None, .purpose = "说明"},
             // Lies exactly over 意见反馈 while the feedback panel is shown.
             {.name = "返回首页", .kind = ControlKind::PictureButton,
              .left = 30, .top = 358, .width = 200, .height = 32, .visible = false,

@@ -14,6 +14,7 @@ const WindowTemplate& InfoWindowTemplate() {
         .left = 50,
         .top = 50,
         .taskbarButton = false,
+        .spokenTitle = "信息",
         // One record per control, topmost first.
         // clang-format off
         .controls = {
