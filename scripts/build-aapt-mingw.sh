@@ -42,11 +42,7 @@ for source in "${sources[@]}"; do
         refuse "${source%%=*}" "${source#*=}" "apt offers ${offered//$'\n'/ }"
 done
 
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
-$sudo rm -rf "$prefix" "$work"
-$sudo mkdir -p "$prefix" "$work"
-$sudo chown "$(id -u):$(id -g)" "$prefix" "$work"
+"$top/scripts/fresh-cache-folder.sh" "$prefix"
 cd "$work"
 for source in "${sources[@]}"; do
     echo "build-aapt-mingw: fetching $source" >&2

@@ -24,11 +24,7 @@ if ! grep -qxF "$debian_version" <<<"$offered"; then
     exit 1
 fi
 
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
-$sudo rm -rf "$prefix" "$work"
-$sudo mkdir -p "$prefix" "$work"
-$sudo chown "$(id -u):$(id -g)" "$prefix" "$work"
+"$top/scripts/fresh-cache-folder.sh" "$prefix"
 cd "$work"
 apt-get source -qq "android-platform-tools=$debian_version" >/dev/null
 cd "android-platform-tools-${debian_version%-*}"

@@ -11,11 +11,7 @@ work="$prefix.work"
 [ -f "$prefix/.complete" ] && { echo "$prefix" >&3; exit 0; }
 
 "$top/scripts/debian-sources.sh"
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
-$sudo rm -rf "$prefix" "$work"
-$sudo mkdir -p "$prefix" "$work"
-$sudo chown "$(id -u):$(id -g)" "$prefix" "$work"
+"$top/scripts/fresh-cache-folder.sh" "$prefix"
 cd "$work"
 apt-get source -qq qt6-base >/dev/null
 source_dir="$(find . -maxdepth 1 -type d -name 'qt6-base-*' | head -1)"
