@@ -24,6 +24,13 @@ namespace {
 constexpr std::size_t kLongestProgramFolder = 258;
 #endif
 
+#ifndef _WIN32
+// An installed program on Linux is marked by a file beside it.
+bool IsInstalled(const Text& executableFolder) {
+    return !executableFolder.empty() && FileExists(executableFolder + "\\installed");
+}
+#endif
+
 Text& FixedDirectory() {
     static Text directory;
     return directory;
@@ -70,7 +77,7 @@ ProgramFolderChoice ChooseProgramFolder(const Text& executableFolder) {
 #ifdef _WIN32
     return {executableFolder};
 #else
-    if (executableFolder.empty() || !FileExists(executableFolder + "\\installed")) {
+    if (!IsInstalled(executableFolder)) {
         return {executableFolder};
     }
     const std::filesystem::path folder = posix::UserProgramFolder();
@@ -80,6 +87,14 @@ ProgramFolderChoice ChooseProgramFolder(const Text& executableFolder) {
     }
     return {ProgramPath(folder),
             posix::SetUpUserProgramFolder(folder, NativePath(executableFolder))};
+#endif
+}
+
+bool StartMakesSigningPair() {
+#ifdef _WIN32
+    return false;
+#else
+    return IsInstalled(ExecutableFolder());
 #endif
 }
 

@@ -41,6 +41,10 @@ struct ProgramFolderChoice {
 };
 ProgramFolderChoice ChooseProgramFolder(const Text& executableFolder);
 
+// True when a start of the program makes a signing pair in its folder where there is none: the
+// installed program on Linux does so in the user's own folder.
+bool StartMakesSigningPair();
+
 // Remembers the folder and makes it the current directory. False when it is empty or cannot be
 // entered.
 bool FixProgramDirectory(const Text& folder);
