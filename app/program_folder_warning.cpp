@@ -3,6 +3,7 @@
 #include "host/long_path_prefix.h"
 #include "host/paths.h"
 #include "host/program_directory.h"
+#include "host/program_folder_names.h"
 
 namespace tarnwick::app {
 
@@ -19,7 +20,7 @@ const char* const kNotWritable =
     "程序所在的文件夹无法写入文件(/usr 下的文件夹、只读挂载的磁盘中都不行):";
 #endif
 
-const char* Problem(FolderProblem problem) {
+std::optional<Text> Problem(FolderProblem problem) {
     switch (problem) {
         case FolderProblem::LostCharacters:
             return "程序所在文件夹的路径中含有系统不支持的字符:";
@@ -28,24 +29,25 @@ const char* Problem(FolderProblem problem) {
         case FolderProblem::NetworkFolder:
             return "程序不能在网络文件夹中运行:";
         case FolderProblem::TooLong:
-            return "程序所在文件夹的路径太长:";
+            return "程序所在文件夹的路径太长(最多" +
+                   ToText(static_cast<int>(kLongestProgramFolder)) + "个字符):";
         case FolderProblem::NotWritable:
             return kNotWritable;
         case FolderProblem::None:
             break;
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 }  // namespace
 
 std::optional<Text> ProgramFolderWarning(const Text& folder) {
     const Text plain = Text::FromBytes(WithoutLongPathPrefix<char>(folder.bytes()));
-    const char* problem = Problem(CheckProgramFolder(plain));
-    if (problem == nullptr) {
+    const std::optional<Text> problem = Problem(CheckProgramFolder(plain));
+    if (!problem) {
         return std::nullopt;
     }
-    return problem + ("\r\n\r\n" + ShownPath(plain)) + kWhatToDo;
+    return *problem + "\r\n\r\n" + ShownPath(plain) + kWhatToDo;
 }
 
 }  // namespace tarnwick::app

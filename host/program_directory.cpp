@@ -8,6 +8,7 @@
 #include "host/lead_byte.h"
 #include "host/long_path_prefix.h"
 #include "host/paths.h"
+#include "host/program_folder_names.h"
 #ifndef _WIN32
 #include "host/posix/user_program_folder.h"
 #endif
@@ -15,14 +16,6 @@
 namespace tarnwick {
 
 namespace {
-
-#ifdef _WIN32
-// The longest folder that SetCurrentDirectory accepts without a trailing backslash: MAX_PATH
-// less the terminating null and the backslash that it adds. Each command starts in the program
-// folder; in a longer one it would start elsewhere and miss every relative name of its line
-// (the work files, the tools, the key files).
-constexpr std::size_t kLongestProgramFolder = 258;
-#endif
 
 #ifndef _WIN32
 // An installed program on Linux is marked by a file beside it.
