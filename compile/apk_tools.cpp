@@ -108,14 +108,14 @@ const char* SigningPairFaultReason(SigningPairFault fault) {
 // The pair may be the user's own, needed to update the APKs signed with it: it is moved aside,
 // never deleted, and a new one comes from wherever this program gets its pair.
 const char* const kMovePairAside =
-    "请将这两个文件移到别处保存(不要删除:更新用它们签名过的APK时还需要它们),";
+    "请将这两个文件移到别处保存(不要删除:更新用它们签名过的APK时还需要它们),\r\n";
 const char* const kNewPairAtStart = "然后重新启动程序,程序会生成一对新的密钥文件!";
 #ifdef _WIN32
 const char* const kNewPairOfTheFolder = "然后从程序的压缩包中将这两个文件复制到程序文件夹!";
 #else
 const char* const kNewPairOfTheFolder =
-    "然后运行 scripts/stage-apk-tools.sh 并给出程序文件夹(scripts/run.sh 会为 build/stage "
-    "运行它),它会生成一对新的密钥文件!";
+    "然后对程序文件夹运行 scripts/stage-apk-tools.sh(scripts/run.sh 对 build/stage 运行它),\r\n"
+    "它会生成一对新的密钥文件!";
 #endif
 
 // signapk truncates OUT before it reads IN: the same file by any path would be lost. With a

@@ -11,9 +11,10 @@ namespace tarnwick {
 
 namespace {
 
-// 80 columns of the system's 12-pixel font, with the box's icon and margins, stay well within
-// 1,024 pixels; 20 lines within 768.
-constexpr std::size_t kLineColumns = 80;
+// 72 columns of the system's 12-pixel font fit the text of a box as wide as Qt lets it grow by
+// itself on a screen of 1,024 pixels (500), so that Qt never breaks a line again; 20 lines fit
+// within 768 pixels.
+constexpr std::size_t kLineColumns = 72;
 constexpr std::size_t kMostLines = 20;
 
 // The size in bytes of the longest start of `line` that takes at most `columns` columns, and

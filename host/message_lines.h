@@ -7,7 +7,7 @@
 
 namespace tarnwick {
 
-// The message with each line longer than 80 columns (a two-byte character takes two, as it
+// The message with each line longer than 72 columns (a two-byte character takes two, as it
 // shows) broken after a backslash, a slash or a blank where that leaves the line at least half
 // full, else between two characters; and at most 20 lines in all: where there are more, the
 // lines broken most are cut first, each ending in "…" where it was cut. Lines end in CR LF.

@@ -287,7 +287,7 @@ TEST_F(CompileHandlers, ASigningPairThatCannotSignIsNamedAndJavaNeverRuns) {
     const char* const fromTheFolder = "然后从程序的压缩包中将这两个文件复制到程序文件夹!";
 #else
     const char* const pair = R"(~/Tarnwick/testkey.x509.pem\r\n~/Tarnwick/testkey.pk8)";
-    const char* const fromTheFolder = "然后运行 scripts/stage-apk-tools.sh";
+    const char* const fromTheFolder = "然后对程序文件夹运行 scripts/stage-apk-tools.sh";
 #endif
     const struct {
         SigningPairFault fault;
