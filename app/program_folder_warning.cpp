@@ -1,11 +1,9 @@
 #include "app/program_folder_warning.h"
 
-#include <string>
-#include <string_view>
-
-#include "host/lead_byte.h"
 #include "host/long_path_prefix.h"
+#include "host/paths.h"
 #include "host/program_directory.h"
+#include "host/program_folder_names.h"
 
 namespace tarnwick::app {
 
@@ -22,12 +20,7 @@ const char* const kNotWritable =
     "程序所在的文件夹无法写入文件(/usr 下的文件夹、只读挂载的磁盘中都不行):";
 #endif
 
-// A message box is as wide as its longest line, and a path has no blank to wrap at: a long one
-// would run off a screen 1,024 pixels wide. In bytes a line is as wide as it shows (a two-byte
-// character takes the room of two letters).
-constexpr std::size_t kLineBytes = 80;
-
-const char* Problem(FolderProblem problem) {
+std::optional<Text> Problem(FolderProblem problem) {
     switch (problem) {
         case FolderProblem::LostCharacters:
             return "程序所在文件夹的路径中含有系统不支持的字符:";
@@ -36,47 +29,25 @@ const char* Problem(FolderProblem problem) {
         case FolderProblem::NetworkFolder:
             return "程序不能在网络文件夹中运行:";
         case FolderProblem::TooLong:
-            return "程序所在文件夹的路径太长:";
+            return "程序所在文件夹的路径太长(最多" +
+                   ToText(static_cast<int>(kLongestProgramFolder)) + "个字符):";
         case FolderProblem::NotWritable:
             return kNotWritable;
         case FolderProblem::None:
             break;
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 }  // namespace
 
 std::optional<Text> ProgramFolderWarning(const Text& folder) {
     const Text plain = Text::FromBytes(WithoutLongPathPrefix<char>(folder.bytes()));
-    const char* problem = Problem(CheckProgramFolder(plain));
-    if (problem == nullptr) {
+    const std::optional<Text> problem = Problem(CheckProgramFolder(plain));
+    if (!problem) {
         return std::nullopt;
     }
-    return problem + ("\r\n\r\n" + FolderInLines(plain)) + kWhatToDo;
-}
-
-Text FolderInLines(const Text& folder) {
-    std::string_view rest = folder.bytes();
-    std::string lines;
-    while (rest.size() > kLineBytes) {
-        std::size_t end = 0;
-        std::size_t afterBackslash = 0;
-        for (;;) {
-            const std::size_t size = LeadingCharactersSize(rest.substr(end), 1);
-            if (end + size > kLineBytes) {
-                break;
-            }
-            end += size;
-            afterBackslash = size == 1 && rest[end - 1] == '\\' ? end : afterBackslash;
-        }
-        // After a folder's name where that leaves the line at least half full.
-        const std::size_t cut = afterBackslash > kLineBytes / 2 ? afterBackslash : end;
-        lines += rest.substr(0, cut);
-        lines += "\r\n";
-        rest.remove_prefix(cut);
-    }
-    return Text::FromBytes(lines + std::string(rest));
+    return *problem + "\r\n\r\n" + ShownPath(plain) + kWhatToDo;
 }
 
 }  // namespace tarnwick::app

@@ -9,11 +9,7 @@
 namespace tarnwick::app {
 
 // The message that says why the program cannot work in `folder` and what to do; none when it
-// can. A long-path prefix (\\?\) is taken off first.
+// can. A long-path prefix (\\?\) is taken off first; the folder is named as the system names it.
 std::optional<Text> ProgramFolderWarning(const Text& folder);
-
-// A folder as the start-up messages name it: whole, in lines that fit a small screen, broken
-// after a backslash where one lies late enough in the line, else between two characters.
-Text FolderInLines(const Text& folder);
 
 }  // namespace tarnwick::app

@@ -1,6 +1,7 @@
 #include "compile/apk_tools.h"
 
 #include "host/command_paths.h"
+#include "host/paths.h"
 #include "steps/commands.h"
 #include "steps/path_checks.h"
 
@@ -76,9 +77,50 @@ bool CheckDecodeFolder(Host& host, const Text& in, const Text& out) {
 constexpr const char* kCertificate = "testkey.x509.pem";
 constexpr const char* kKey = "testkey.pk8";
 
+const char* SigningPairFaultReason(SigningPairFault fault) {
+    switch (fault) {
+        case SigningPairFault::CertificateMissing:
+            return "证书文件不存在。";
+        case SigningPairFault::KeyMissing:
+            return "私钥文件不存在。";
+        case SigningPairFault::CertificateUnreadable:
+            return "证书文件无法读取(不是普通文件,或您没有读取它的权限)。";
+        case SigningPairFault::KeyUnreadable:
+            return "私钥文件无法读取(不是普通文件,或您没有读取它的权限)。";
+        case SigningPairFault::CertificateEmpty:
+            return "证书文件是空的。";
+        case SigningPairFault::KeyEmpty:
+            return "私钥文件是空的。";
+        case SigningPairFault::NotACertificate:
+            return "证书文件不是PEM或DER格式的证书。";
+        case SigningPairFault::NotAKey:
+            return "私钥文件不是未加密的PKCS#8(DER)格式私钥。";
+        case SigningPairFault::KeyEncrypted:
+            return "私钥已加密,签名时无法输入密码。";
+        case SigningPairFault::NotThePair:
+            return "私钥与证书不是同一对密钥。";
+        case SigningPairFault::None:
+            break;
+    }
+    return "";
+}
+
+// The pair may be the user's own, needed to update the APKs signed with it: it is moved aside,
+// never deleted, and a new one comes from wherever this program gets its pair.
+const char* const kMovePairAside =
+    "请将这两个文件移到别处保存(不要删除:更新用它们签名过的APK时还需要它们),\r\n";
+const char* const kNewPairAtStart = "然后重新启动程序,程序会生成一对新的密钥文件!";
+#ifdef _WIN32
+const char* const kNewPairOfTheFolder = "然后从程序的压缩包中将这两个文件复制到程序文件夹!";
+#else
+const char* const kNewPairOfTheFolder =
+    "然后对程序文件夹运行 scripts/stage-apk-tools.sh(scripts/run.sh 对 build/stage 运行它),\r\n"
+    "它会生成一对新的密钥文件!";
+#endif
+
 // signapk truncates OUT before it reads IN: the same file by any path would be lost. With a
-// pair that cannot sign, signapk fails without a word the user could act on: the pair is named
-// instead, and the start after its removal makes a new one.
+// pair that cannot sign, signapk fails without a word the user could act on, or waits for the
+// password of an encrypted key: the pair is named instead, with why and what to do.
 bool CheckSigning(Host& host, const Text& in, const Text& out) {
     if (host.SameFile(in, out)) {
         host.ShowMessage("生成的文件不能与原文件相同!\r\n\r\n请设置其他文件名!", 0, "");
@@ -87,11 +129,14 @@ bool CheckSigning(Host& host, const Text& in, const Text& out) {
     const Text folder = host.ProgramDirectory() + "\\";
     const Text certificate = folder + kCertificate;
     const Text key = folder + kKey;
-    if (host.SigningPairUsable(certificate, key)) {
+    const SigningPairFault fault = host.CheckSigningPair(certificate, key);
+    if (fault == SigningPairFault::None) {
         return true;
     }
-    host.ShowMessage("签名密钥文件已损坏或不配对!\r\n\r\n" + certificate + "\r\n" + key +
-                         "\r\n\r\n请删除这两个文件,程序下次启动时会重新生成!",
+    const char* newPair = host.StartMakesSigningPair() ? kNewPairAtStart : kNewPairOfTheFolder;
+    host.ShowMessage("签名密钥文件无法用于签名:\r\n\r\n" + ShownPath(certificate) + "\r\n" +
+                         ShownPath(key) + "\r\n\r\n" + SigningPairFaultReason(fault) + "\r\n\r\n" +
+                         kMovePairAside + newPair,
                      0, "警告!");
     return false;
 }

@@ -9,6 +9,7 @@
 
 #include "host/command_runner.h"
 #include "host/folder_walk.h"
+#include "host/signing_pair_check.h"
 #include "host/text.h"
 
 namespace tarnwick {
@@ -72,10 +73,11 @@ public:
     // system sees it, with every link on the path followed; true too when the path cannot be
     // resolved.
     virtual bool LiesInside(const Text& path, const Text& folder) = 0;
-    // False when the signing pair cannot sign: a file missing or empty, not a certificate in
-    // PEM or a key in PKCS#8, or a key that is not the certificate's. On Windows the pair is
-    // the one the program came with and is not looked at.
-    virtual bool SigningPairUsable(const Text& certificate, const Text& key) = 0;
+    // Why the signing pair cannot sign (signing_pair_check.h); None when it can.
+    virtual SigningPairFault CheckSigningPair(const Text& certificate, const Text& key) = 0;
+    // True when the next start of the program makes a signing pair where there is none, as the
+    // installed program does in the user's own folder on Linux.
+    virtual bool StartMakesSigningPair() = 0;
 
     // One dialog for both: the chooser's kind decides between the open and the save dialog.
     bool ChooseOpenFile(FileChooser& chooser) { return OpenChooser(chooser); }
@@ -115,7 +117,8 @@ public:
     bool IsLink(const Text& path) override;
     FolderWalkResult WalkFolder(const Text& folder, const Text& file) override;
     bool LiesInside(const Text& path, const Text& folder) override;
-    bool SigningPairUsable(const Text& certificate, const Text& key) override;
+    SigningPairFault CheckSigningPair(const Text& certificate, const Text& key) override;
+    bool StartMakesSigningPair() override;
 
 private:
     ProcessWait* wait_;

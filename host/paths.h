@@ -17,4 +17,9 @@ std::filesystem::path NativePath(const Text& programPath);
 // A relative path keeps its form with backslashes.
 Text ProgramPath(const std::filesystem::path& nativePath);
 
+// A program path as the user's own system names it, for a message that asks the user to act on
+// the file: on Windows the path itself; elsewhere its native path, under ~ when inside the home
+// folder (~/.local/share/tarnwick/testkey.pk8). A path with no native path stays as it is.
+Text ShownPath(const Text& programPath);
+
 }  // namespace tarnwick

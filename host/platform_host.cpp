@@ -6,9 +6,6 @@
 #include "host/paths.h"
 #include "host/program_directory.h"
 #include "host/waited_work.h"
-#ifndef _WIN32
-#include "host/posix/signing_pair.h"
-#endif
 
 namespace tarnwick {
 
@@ -62,14 +59,12 @@ bool PlatformHost::LiesInside(const Text& path, const Text& folder) {
     return tarnwick::LiesInside(path, folder);
 }
 
-bool PlatformHost::SigningPairUsable(const Text& certificate, const Text& key) {
-#ifdef _WIN32
-    (void)certificate;
-    (void)key;
-    return true;
-#else
-    return posix::SigningPairUsable(NativePath(certificate), NativePath(key));
-#endif
+SigningPairFault PlatformHost::CheckSigningPair(const Text& certificate, const Text& key) {
+    return tarnwick::CheckSigningPair(certificate, key);
+}
+
+bool PlatformHost::StartMakesSigningPair() {
+    return tarnwick::StartMakesSigningPair();
 }
 
 }  // namespace tarnwick

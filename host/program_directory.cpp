@@ -8,6 +8,7 @@
 #include "host/lead_byte.h"
 #include "host/long_path_prefix.h"
 #include "host/paths.h"
+#include "host/program_folder_names.h"
 #ifndef _WIN32
 #include "host/posix/user_program_folder.h"
 #endif
@@ -16,12 +17,11 @@ namespace tarnwick {
 
 namespace {
 
-#ifdef _WIN32
-// The longest folder that SetCurrentDirectory accepts without a trailing backslash: MAX_PATH
-// less the terminating null and the backslash that it adds. Each command starts in the program
-// folder; in a longer one it would start elsewhere and miss every relative name of its line
-// (the work files, the tools, the key files).
-constexpr std::size_t kLongestProgramFolder = 258;
+#ifndef _WIN32
+// An installed program on Linux is marked by a file beside it.
+bool IsInstalled(const Text& executableFolder) {
+    return !executableFolder.empty() && FileExists(executableFolder + "\\installed");
+}
 #endif
 
 Text& FixedDirectory() {
@@ -70,7 +70,7 @@ ProgramFolderChoice ChooseProgramFolder(const Text& executableFolder) {
 #ifdef _WIN32
     return {executableFolder};
 #else
-    if (executableFolder.empty() || !FileExists(executableFolder + "\\installed")) {
+    if (!IsInstalled(executableFolder)) {
         return {executableFolder};
     }
     const std::filesystem::path folder = posix::UserProgramFolder();
@@ -80,6 +80,14 @@ ProgramFolderChoice ChooseProgramFolder(const Text& executableFolder) {
     }
     return {ProgramPath(folder),
             posix::SetUpUserProgramFolder(folder, NativePath(executableFolder))};
+#endif
+}
+
+bool StartMakesSigningPair() {
+#ifdef _WIN32
+    return false;
+#else
+    return IsInstalled(ExecutableFolder());
 #endif
 }
 

@@ -23,7 +23,7 @@ enum class FolderProblem {
     LostCharacters,         // on Windows a character that code page 936 cannot hold stands as '?'
     CommandLineCharacters,  // a character a command line cannot carry: % (on Linux " ? * too)
     NetworkFolder,          // \\server\share: cmd cannot make it its current directory
-    TooLong,                // on Windows 259 characters or more: no command can start in it
+    TooLong,  // on Windows longer than kLongestProgramFolder: the work files would not fit MAX_PATH
     NotWritable,  // no file can be made in it: Program Files, a read-only medium, an archive
 };
 // `folder` in its ordinary form, without the long-path prefix \\?\ (long_path_prefix.h).
@@ -40,6 +40,10 @@ struct ProgramFolderChoice {
     bool usable = true;
 };
 ProgramFolderChoice ChooseProgramFolder(const Text& executableFolder);
+
+// True when a start of the program makes a signing pair in its folder where there is none: the
+// installed program on Linux does so in the user's own folder.
+bool StartMakesSigningPair();
 
 // Remembers the folder and makes it the current directory. False when it is empty or cannot be
 // entered.

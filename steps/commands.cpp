@@ -80,6 +80,12 @@ std::optional<Text> Reason(const std::vector<std::string_view>& lines,
 // four lines); the "* daemon ..." lines of its first call come before it.
 const std::vector<Text> kRebootReasonStarts = {"error:"};
 
+// A fastboot that waits for a phone says so first; what comes before is another tool's (adb's,
+// in "adb reboot||fastboot reboot").
+bool StartsFastbootsWait(std::string_view line) {
+    return Trimmed(line, kBlanks).starts_with("< waiting for");
+}
+
 }  // namespace
 
 void Run(Host& host, const Text& commandLine) {
@@ -120,11 +126,17 @@ std::optional<Text> RunReboot(Host& host, const Text& commandLine) {
     if (result.Succeeded()) {
         return std::nullopt;
     }
-    const std::optional<Text> reason =
-        result.GaveUpWaiting()
-            ? Text("未检测到手机\r\n")
-            : Reason(OutputLines(result.output.bytes()), kRebootReasonStarts, true);
-    return FailureLine(commandLine, result) + reason.value_or("");
+    std::vector<std::string_view> lines = OutputLines(result.output.bytes());
+    const auto wait = std::ranges::find_if(lines, StartsFastbootsWait);
+    const std::vector<std::string_view> waited(wait + (wait != lines.end() ? 1 : 0), lines.end());
+    lines.erase(wait, lines.end());
+    // A fastboot given up names what it waited for, a phone in fastboot mode, which adb does
+    // not see: its line below adb's reason never contradicts it.
+    const std::optional<Text> fastbootReason = result.GaveUpWaiting()
+                                                   ? Text("未检测到处于Fastboot模式的手机\r\n")
+                                                   : Reason(waited, kRebootReasonStarts);
+    return FailureLine(commandLine, result) +
+           Reason(lines, kRebootReasonStarts, true).value_or("") + fastbootReason.value_or("");
 }
 
 void RunRebootLogged(LogBox& log, Host& host, const Text& commandLine) {

@@ -30,9 +30,11 @@ bool RunWorkJudgedByOutput(LogBox& log, Host& host, const Text& commandLine,
                            const OutputVerdict& verdict);
 
 // A reboot, judged by its exit code like a work command. When it failed, the lines that tell
-// so, each ending in CR LF: the failure line, then the tool's reason: its lines from the first
-// that begins with "error:" to its end (else its last line), each cut as ShownToolOutput
-// cuts it, or 未检测到手机 for a tool given up for want of a phone. Nothing when it succeeded.
+// so, each ending in CR LF: the failure line, then adb's reason: its lines from the first that
+// begins with "error:" up to fastboot's waiting line or the end (else its last line), each cut
+// as ShownToolOutput cuts it; then, on a line of its own, fastboot's:
+// 未检测到处于Fastboot模式的手机 for a fastboot given up for want of a phone, else its line that
+// begins with "error:" (else its last) after the waiting line. Nothing when it succeeded.
 std::optional<Text> RunReboot(Host& host, const Text& commandLine);
 // RunReboot in an operation with a log: a failure goes into the log and the operation goes on,
 // since a phone that is already where the reboot would take it is not seen by adb.

@@ -11,6 +11,7 @@
 #include <system_error>
 #include <utility>
 
+#include "host/message_lines.h"
 #include "host/paths.h"
 #include "ui/chooser_settings.h"
 #include "ui/qt_text.h"
@@ -106,7 +107,8 @@ int QtHost::ShowMessage(const Text& content, int style, std::optional<Text> titl
     }
     box.setWindowTitle(caption);
     box.setTextFormat(Qt::PlainText);
-    box.setText(ToQString(content).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    box.setText(
+        ToQString(MessageInLines(content)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     QPushButton* ok = box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
     QPushButton* cancel = nullptr;
     if (style == StyleOkCancel) {

@@ -46,7 +46,10 @@ namespace tarnwick::posix {
     F(X509_set_version)                 \
     F(X509_sign)                        \
     F(X509_time_adj_ex)                 \
+    F(X509_SIG_free)                    \
     F(d2i_PKCS8_PRIV_KEY_INFO)          \
+    F(d2i_X509)                         \
+    F(d2i_X509_SIG)                     \
     F(i2d_PKCS8PrivateKey_bio)
 
 struct Libcrypto {

@@ -85,4 +85,18 @@ Text ProgramPath(const fs::path& nativePath) {
     return "Z:" + TextFromUtf8(WithBackslashes(path.generic_string()));
 }
 
+Text ShownPath(const Text& programPath) {
+    const fs::path native = NativePath(programPath);
+    if (native.empty() || native.is_relative()) {
+        return native.empty() ? programPath : TextFromUtf8(native.generic_string());
+    }
+    const fs::path path = native.lexically_normal();
+    const fs::path home = HomeFolder();
+    const fs::path inside = path.lexically_relative(home);
+    if (home != "/" && !inside.empty() && *inside.begin() != "..") {
+        return TextFromUtf8(inside == "." ? "~" : "~/" + inside.generic_string());
+    }
+    return TextFromUtf8(path.generic_string());
+}
+
 }  // namespace tarnwick

@@ -11,8 +11,6 @@
 #include <string>
 #include <string_view>
 
-#include "host/files.h"
-#include "host/paths.h"
 #include "host/posix/libcrypto.h"
 
 namespace tarnwick::posix {
@@ -175,34 +173,47 @@ bool MakeSigningPair(const fs::path& certificate, const fs::path& key) {
     return true;
 }
 
-bool SigningPairUsable(const fs::path& certificate, const fs::path& key) {
-    // Read as every file of the program is: a file only, never what a device or a pipe sends.
-    const Bytes certificateFile = ReadWholeFile(ProgramPath(certificate));
-    const Bytes keyFile = ReadWholeFile(ProgramPath(key));
-    constexpr std::size_t kLargest = 1 << 20;  // far beyond any certificate or key
-    if (certificateFile.empty() || keyFile.empty() || certificateFile.size() > kLargest ||
-        keyFile.size() > kLargest) {
-        return false;
-    }
+SigningPairFault SigningPairContentsFault(const std::string& certificate, const std::string& key) {
     const Libcrypto* crypto = LoadLibcrypto();
+    constexpr std::size_t kLargest = 1 << 20;  // far beyond any certificate or key
     if (crypto == nullptr) {
-        return true;
+        return SigningPairFault::None;
+    }
+    if (certificate.size() > kLargest || key.size() > kLargest) {
+        return certificate.size() > kLargest ? SigningPairFault::NotACertificate
+                                             : SigningPairFault::NotAKey;
     }
     const Libcrypto& c = *crypto;
-    const auto pem =
-        Owned(c.BIO_new_mem_buf(certificateFile.data(), static_cast<int>(certificateFile.size())),
-              c.BIO_free);
-    const auto x509 = Owned(
-        pem ? c.PEM_read_bio_X509(pem.get(), nullptr, nullptr, nullptr) : nullptr, c.X509_free);
-    auto* der = reinterpret_cast<const unsigned char*>(keyFile.data());
+    const auto start = [](const std::string& file) {
+        return reinterpret_cast<const unsigned char*>(file.data());
+    };
+    const auto size = [](const std::string& file) { return static_cast<long>(file.size()); };
+    // PEM, else DER, as Java's certificate factory reads it.
+    const auto pem = Owned(
+        c.BIO_new_mem_buf(certificate.data(), static_cast<int>(size(certificate))), c.BIO_free);
+    auto x509 = Owned(pem ? c.PEM_read_bio_X509(pem.get(), nullptr, nullptr, nullptr) : nullptr,
+                      c.X509_free);
+    const unsigned char* der = start(certificate);
+    if (!x509) {
+        x509.reset(c.d2i_X509(nullptr, &der, size(certificate)));
+    }
+    der = start(key);
     const auto info =
-        Owned(c.d2i_PKCS8_PRIV_KEY_INFO(nullptr, &der, static_cast<long>(keyFile.size())),
-              c.PKCS8_PRIV_KEY_INFO_free);
+        Owned(c.d2i_PKCS8_PRIV_KEY_INFO(nullptr, &der, size(key)), c.PKCS8_PRIV_KEY_INFO_free);
     const auto privateKey = Owned(info ? c.EVP_PKCS82PKEY(info.get()) : nullptr, c.EVP_PKEY_free);
-    const bool pair =
-        x509 && privateKey && c.X509_check_private_key(x509.get(), privateKey.get()) == 1;
+    der = start(key);
+    const auto encrypted =
+        Owned(privateKey ? nullptr : c.d2i_X509_SIG(nullptr, &der, size(key)), c.X509_SIG_free);
+    SigningPairFault fault = SigningPairFault::None;
+    if (!x509) {
+        fault = SigningPairFault::NotACertificate;
+    } else if (!privateKey) {
+        fault = encrypted ? SigningPairFault::KeyEncrypted : SigningPairFault::NotAKey;
+    } else if (c.X509_check_private_key(x509.get(), privateKey.get()) != 1) {
+        fault = SigningPairFault::NotThePair;
+    }
     c.ERR_clear_error();  // what the library noted of a file it could not read
-    return pair;
+    return fault;
 }
 
 }  // namespace tarnwick::posix

@@ -1,9 +1,12 @@
 #pragma once
 // The compile mode's signing pair: an RSA-2048 self-signed certificate (PEM) and its private
-// key, unencrypted PKCS#8 (DER), the two forms signapk takes. The program makes one for a user
-// of the installed program, and looks at a pair before it signs with it.
+// key, unencrypted PKCS#8 (DER). The program makes one for a user of the installed program, and
+// looks at what a pair holds before it signs with it.
 
 #include <filesystem>
+#include <string>
+
+#include "host/signing_pair_check.h"
 
 namespace tarnwick::posix {
 
@@ -15,9 +18,10 @@ namespace tarnwick::posix {
 // not be made (nothing is left then).
 bool MakeSigningPair(const std::filesystem::path& certificate, const std::filesystem::path& key);
 
-// False when the pair cannot sign: a file missing or empty, a certificate that is not PEM, a
-// key that is not PKCS#8, or a key that is not the certificate's. True as well when the
-// library that reads them cannot be loaded: signapk then says what it finds.
-bool SigningPairUsable(const std::filesystem::path& certificate, const std::filesystem::path& key);
+// Why a pair whose files hold these bytes cannot sign: a certificate in neither PEM nor DER
+// form, a key that is not unencrypted PKCS#8 in DER form, or a key that is not the
+// certificate's. None as well when the library that reads them cannot be loaded: signapk then
+// says what it finds.
+SigningPairFault SigningPairContentsFault(const std::string& certificate, const std::string& key);
 
 }  // namespace tarnwick::posix

@@ -15,4 +15,8 @@ Text ProgramPath(const std::filesystem::path& nativePath) {
     return TextFromUtf16(Utf16(nativePath.native()));
 }
 
+Text ShownPath(const Text& programPath) {
+    return programPath;
+}
+
 }  // namespace tarnwick

@@ -17,6 +17,7 @@
 #include "host/paths.h"
 #include "host/posix/signing_pair.h"
 #include "host/program_directory.h"
+#include "host/signing_pair_check.h"
 #include "tests/support/temp_folder.h"
 
 namespace tarnwick::app {
@@ -121,7 +122,9 @@ TEST(ChooseProgramFolder, StartsMadeAtOnceAllFindTheFolderMade) {
         return usable == kStarts;
     };
     EXPECT_TRUE(usableStarts());
-    EXPECT_TRUE(posix::SigningPairUsable(user / "testkey.x509.pem", user / "testkey.pk8"));
+    EXPECT_EQ(
+        CheckSigningPair(ProgramPath(user / "testkey.x509.pem"), ProgramPath(user / "testkey.pk8")),
+        SigningPairFault::None);
     EXPECT_EQ(std::distance(fs::directory_iterator(user), {}), 6);  // no temporary file left
     // The links again, many times over: a pair there is not made again.
     for (int round = 0; round < 50; ++round) {
@@ -132,7 +135,8 @@ TEST(ChooseProgramFolder, StartsMadeAtOnceAllFindTheFolderMade) {
     }
 }
 
-// A pair that cannot sign stays as it is at start; signing names it instead.
+// A pair that cannot sign stays as it is at start; signing names it instead. Every form that
+// signapk signs with passes.
 TEST(ChooseProgramFolder, LeavesASigningPairThatCannotSignAsItIs) {
     const TempFolder installed, data, other;
     installed.Write("installed", "");
@@ -141,16 +145,29 @@ TEST(ChooseProgramFolder, LeavesASigningPairThatCannotSignAsItIs) {
     ASSERT_TRUE(ChooseProgramFolder(ProgramPath(installed.path())).usable);
     const std::string certificate = data.Read("tarnwick/testkey.x509.pem");
     const std::string key = data.Read("tarnwick/testkey.pk8");
+    const auto converted = [&](const std::string& command) {
+        EXPECT_EQ(std::system(("cd '" + other.path().string() + "' && " + command).c_str()), 0);
+        return other.Read("out");
+    };
     const struct {
         const char* pair;
         std::optional<std::string> certificate, key;
-        bool usable;
+        SigningPairFault fault;
     } pairs[] = {
-        {"the pair made at the first start", certificate, key, true},
-        {"an empty key", certificate, "", false},
-        {"a key without its certificate, as a crash left it", std::nullopt, key, false},
-        {"a certificate that is not PEM", key, key, false},
-        {"a key of another pair", certificate, other.Read("k.pk8"), false},
+        {"the pair made at the first start", certificate, key, SigningPairFault::None},
+        {"a certificate in DER form", converted("openssl x509 -outform DER -in c.pem -out out"),
+         other.Read("k.pk8"), SigningPairFault::None},
+        {"an empty key", certificate, "", SigningPairFault::KeyEmpty},
+        {"a key without its certificate, as a crash left it", std::nullopt, key,
+         SigningPairFault::CertificateMissing},
+        {"a certificate that is no certificate", key, key, SigningPairFault::NotACertificate},
+        {"a key in PEM form", certificate, converted("openssl pkey -inform DER -in k.pk8 -out out"),
+         SigningPairFault::NotAKey},
+        {"an encrypted key", certificate,
+         converted("openssl pkcs8 -topk8 -inform DER -in k.pk8 -outform DER -passout pass:x "
+                   "-out out"),
+         SigningPairFault::KeyEncrypted},
+        {"a key of another pair", certificate, other.Read("k.pk8"), SigningPairFault::NotThePair},
     };
     const fs::path user = data / "tarnwick";
     for (const auto& p : pairs) {
@@ -164,25 +181,28 @@ TEST(ChooseProgramFolder, LeavesASigningPairThatCannotSignAsItIs) {
         EXPECT_TRUE(ChooseProgramFolder(ProgramPath(installed.path())).usable);
         EXPECT_EQ(fs::exists(user / "testkey.x509.pem"), p.certificate.has_value());
         EXPECT_EQ(data.Read("tarnwick/testkey.pk8"), *p.key);
-        EXPECT_EQ(posix::SigningPairUsable(user / "testkey.x509.pem", user / "testkey.pk8"),
-                  p.usable);
+        EXPECT_EQ(CheckSigningPair(ProgramPath(user / "testkey.x509.pem"),
+                                   ProgramPath(user / "testkey.pk8")),
+                  p.fault);
     }
 }
 
+// Named as the system names it: the user is to act on it.
 TEST(ChooseProgramFolder, NamesAUsersFolderThatCannotBeUsed) {
-    const TempFolder installed, data;
+    const TempFolder installed, data, home;
     installed.Write("installed", "");
+    const ScopedEnvironment homeVariable{"HOME", home.path().string()};
     const struct {
         std::string dataHome;
         std::string message;
     } folders[] = {
         {"/proc",  // not even for root
-         "无法使用程序文件夹:\r\n\r\nZ:\\proc\\tarnwick\r\n\r\n"
+         "无法使用程序文件夹:\r\n\r\n/proc/tarnwick\r\n\r\n"
          "请腾出磁盘空间,或修改该文件夹的权限使您能够写入,再重新运行!"},
         // Refused before anything is made in it.
         {(data / "50%off").string(),
          "程序文件夹的路径中含有命令行无法传递的字符:\r\n\r\n" +
-             Utf8FromText(ProgramPath(data / "50%off/tarnwick")) +
+             (data / "50%off/tarnwick").string() +
              "\r\n\r\n请将环境变量 XDG_DATA_HOME 设为路径中不含这些字符的文件夹,再重新运行!"},
     };
     for (const auto& f : folders) {

@@ -11,6 +11,7 @@
 #include "app/program_folder_warning.h"
 #include "host/encoding.h"
 #include "host/paths.h"
+#include "host/program_folder_names.h"
 #include "tests/support/fake_tools.h"
 #include "tests/support/real_commands_host.h"
 #include "tests/support/temp_folder.h"
@@ -35,9 +36,11 @@ fs::path Unlimited(const fs::path& path) {
 }
 
 // A folder of exactly `length` characters inside `base`, made.
-Text FolderOfLength(const testing::TempFolder& base, int length) {
+Text FolderOfLength(const testing::TempFolder& base, std::size_t length) {
     const Text start = ProgramPath(base.path()) + "\\";
-    const Text folder = start + Text(std::string(length - TextLength(start), 'a').c_str());
+    const Text folder =
+        start +
+        Text(std::string(length - static_cast<std::size_t>(TextLength(start)), 'a').c_str());
     fs::create_directory(Unlimited(NativePath(folder)));
     return folder;
 }
@@ -45,26 +48,27 @@ Text FolderOfLength(const testing::TempFolder& base, int length) {
 TEST(ProgramFolderWarning, NamesWhatKeepsTheProgramFromItsFolder) {
     const testing::TempFolder writable;
     const testing::TempFolder base;
-    const Text longest = FolderOfLength(base, 258);
+    const Text longest = FolderOfLength(base, kLongestProgramFolder);
     const struct {
         bool applies;
         Text folder;
         const char* problem;  // nullptr: no message
-        Text shown = "";      // the folder as the message names it; empty: as given
+        Text shown = "";      // the folder as the message names it; empty: as the system names it
     } cases[] = {
         {true, ProgramPath(writable.path()), nullptr},
         {true, "\\\\?\\" + ProgramPath(writable.path()), nullptr},
         // On Windows what code page 936 could not hold stands as a ? in the folder's path.
         {true, "C:\\Users\\?\\Tarnwick",
          kWindows ? "程序所在文件夹的路径中含有系统不支持的字符:" : kCommandLine},
-        {true, "C:\\50%off\\Tarnwick", kCommandLine},
-        {true, longest + "%", kCommandLine},  // long: named in lines
+        {true, "C:\\50%off\\Tarnwick", kCommandLine,
+         kWindows ? "C:\\50%off\\Tarnwick" : "~/50%off/Tarnwick"},
+        {true, longest + "%", kCommandLine},
         {!kWindows, "Z:\\tmp\\a\"b\\Tarnwick", kCommandLine},
         {true, "\\\\server\\share\\Tarnwick", "程序不能在网络文件夹中运行:"},
         {true, "\\\\?\\UNC\\server\\share\\Tarnwick",
-         "程序不能在网络文件夹中运行:", "\\\\server\\share\\Tarnwick"},
+         "程序不能在网络文件夹中运行:", ShownPath("\\\\server\\share\\Tarnwick")},
         {true, longest, nullptr},
-        {kWindows, longest + "a", "程序所在文件夹的路径太长:"},
+        {kWindows, longest + "a", "程序所在文件夹的路径太长(最多226个字符):"},
         {true, "Z:\\proc", "程序所在的文件夹无法写入文件"},  // not even for root
     };
     for (const auto& c : cases) {
@@ -77,28 +81,21 @@ TEST(ProgramFolderWarning, NamesWhatKeepsTheProgramFromItsFolder) {
         if (warning && c.problem != nullptr) {
             const std::string message = Utf8FromText(*warning);
             EXPECT_TRUE(message.starts_with(c.problem)) << message;
-            // The folder whole, in lines that fit a small screen.
-            std::string unbroken = message;
-            std::erase(unbroken, '\r');
-            std::erase(unbroken, '\n');
-            EXPECT_NE(unbroken.find(Utf8FromText(c.shown.empty() ? c.folder : c.shown)),
-                      std::string::npos);
-            for (std::string_view rest = warning->bytes();;) {
-                const std::size_t end = rest.find("\r\n");
-                EXPECT_LE(std::min(end, rest.size()), 80U) << message;
-                if (end == std::string_view::npos) {
-                    break;
-                }
-                rest.remove_prefix(end + 2);
-            }
+            // The folder whole, as the system names it.
+            EXPECT_NE(message.find("\r\n\r\n" +
+                                   Utf8FromText(c.shown.empty() ? ShownPath(c.folder) : c.shown) +
+                                   "\r\n\r\n"),
+                      std::string::npos)
+                << message;
             EXPECT_TRUE(message.ends_with(kWhatToDo)) << message;
         }
     }
     EXPECT_TRUE(std::filesystem::is_empty(writable.path()));  // the probe is gone
 }
 
-// A tool started in the longest folder that start-up lets through finds the files that its line
-// names by their bare names.
+// In the longest folder that start-up lets through, the longest name the program uses there
+// fits: cmd's copy (which fails on a longer path without a word) and a tool that its line hands
+// the copy by its bare name find their files.
 TEST(ProgramFolderWarning, AToolInTheLongestFolderFindsItsFiles) {
     const testing::TempFolder base;
     const testing::TempFolder tools;  // on PATH
@@ -107,14 +104,16 @@ TEST(ProgramFolderWarning, AToolInTheLongestFolderFindsItsFiles) {
                                             (tools / "record.txt").string());
     const testing::ScopedEnvironment path(
         "PATH", tools.path().string() + (kWindows ? ";" : ":") + std::getenv("PATH"));
-    const Text folder = FolderOfLength(base, 258);
+    const Text folder = FolderOfLength(base, kLongestProgramFolder);
+    fs::create_directory(Unlimited(NativePath(folder + "\\recovery")));
     const testing::CurrentDirectory current(NativePath(folder));  // as start-up makes it
     testing::RealCommandsHost host(NativePath(folder));
-    ASSERT_TRUE(host.WriteFile("testkey.pk8", {"KEY"}));
+    ASSERT_TRUE(host.WriteFile("recovery\\find5_twrp_recovery.img", {"IMAGE"}));
 
-    EXPECT_TRUE(host.RunCommand("cmd /c adb push testkey.pk8", true, 1).Succeeded());
+    host.RunCommand("cmd /c copy /y recovery\\find5_twrp_recovery.img recovery.img", true, 1);
+    EXPECT_TRUE(host.RunCommand("cmd /c adb push recovery.img", true, 1).Succeeded());
 
-    EXPECT_EQ(tools.Read("record.txt"), "[adb]\npush\ntestkey.pk8\n<<KEY>>\n");
+    EXPECT_EQ(tools.Read("record.txt"), "[adb]\npush\nrecovery.img\n<<IMAGE>>\n");
 }
 
 }  // namespace

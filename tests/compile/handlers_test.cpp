@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "compile/apk_tools.h"
 #include "compile/browse.h"
@@ -230,7 +231,7 @@ RunCommand("cmd /c apktool b -f \"C:\\my src\" -o \"C:\\new (1).apk\" > log.txt 
     {"签名", "", "", "C:\\in.zip", "C:\\a b.apk", R"(
 SameFile("C:\\in.zip", "C:\\a b.apk") -> false
 ProgramDirectory() -> "C:\\Tarnwick"
-SigningPairUsable("C:\\Tarnwick\\testkey.x509.pem", "C:\\Tarnwick\\testkey.pk8") -> true
+CheckSigningPair("C:\\Tarnwick\\testkey.x509.pem", "C:\\Tarnwick\\testkey.pk8") -> fault 0
 RunCommand("cmd /c java -jar signapk.jar testkey.x509.pem testkey.pk8 C:\\in.zip \"C:\\a b.apk\" > log.txt 2>&1", true, 1) -> exit 0
 (info window))"},
     {"签名", "", "", "C:\\a.apk", "C:\\x\t.apk", kRefused},
@@ -278,18 +279,42 @@ TEST_F(CompileHandlers, EachTaskChecksItsPathsThenRunsAndShowsTheOutput) {
     EXPECT_TRUE(host.calls().empty());
 }
 
+// The pair may be the user's own: it is named as the system names it, with why it cannot sign,
+// and moved aside, never deleted, before a new one comes from where the program gets its pair.
 TEST_F(CompileHandlers, ASigningPairThatCannotSignIsNamedAndJavaNeverRuns) {
-    host.signingPairUsable = false;
+#ifdef _WIN32
+    const char* const pair = R"(C:\\Tarnwick\\testkey.x509.pem\r\nC:\\Tarnwick\\testkey.pk8)";
+    const char* const fromTheFolder = "然后从程序的压缩包中将这两个文件复制到程序文件夹!";
+#else
+    const char* const pair = R"(~/Tarnwick/testkey.x509.pem\r\n~/Tarnwick/testkey.pk8)";
+    const char* const fromTheFolder = "然后对程序文件夹运行 scripts/stage-apk-tools.sh";
+#endif
+    const struct {
+        SigningPairFault fault;
+        bool startMakesPair;
+        std::string reason, newPair;
+    } cases[] = {
+        {SigningPairFault::KeyEncrypted, true, "私钥已加密,签名时无法输入密码。",
+         "然后重新启动程序,程序会生成一对新的密钥文件!"},
+        {SigningPairFault::NotThePair, false, "私钥与证书不是同一对密钥。", fromTheFolder},
+    };
     w.载入资源.setChecked(false);
     w.编译模式.setChecked(true);
     w.签名.setChecked(true);
     w.资源3.setContent("C:\\a.apk");
     w.资源4.setContent("C:\\b.apk");
-    RunSelectedTask(w, host, [] { FAIL(); });
-    EXPECT_EQ(
-        host.calls().back(),
-        R"(ShowMessage("签名密钥文件已损坏或不配对!\r\n\r\nC:\\Tarnwick\\testkey.x509.pem\r\n)"
-        R"(C:\\Tarnwick\\testkey.pk8\r\n\r\n请删除这两个文件,程序下次启动时会重新生成!", 0, "警告!") -> 0)");
+    for (const auto& c : cases) {
+        host.signingPairFault = c.fault;
+        host.startMakesSigningPair = c.startMakesPair;
+        RunSelectedTask(w, host, [] { FAIL(); });
+        const std::string shown = host.calls().back();
+        EXPECT_TRUE(shown.starts_with(R"(ShowMessage("签名密钥文件无法用于签名:\r\n\r\n)" +
+                                      std::string(pair) + R"(\r\n\r\n)" + c.reason +
+                                      R"(\r\n\r\n请将这两个文件移到别处保存(不要删除)"))
+            << shown;
+        EXPECT_NE(shown.find(c.newPair), std::string::npos) << shown;
+        EXPECT_EQ(shown.find("删除这两个文件"), std::string::npos) << shown;
+    }
 }
 
 }  // namespace

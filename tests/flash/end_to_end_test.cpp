@@ -44,6 +44,15 @@ protected:
 const std::vector<std::string> kAdbWithoutPhone = {
     "err=* daemon not running; starting now at tcp:5037", "err=* daemon started successfully",
     "err=error: no devices/emulators found", "exit=1"};
+const std::vector<std::string> kAdbUnauthorized = {
+    "err=error: device unauthorized.", "err=This adb server's $ADB_VENDOR_KEYS is not set",
+    "err=Try 'adb kill-server' if that seems wrong.",
+    "err=Otherwise check for a confirmation dialog on your device.", "exit=1"};
+const char* const kUnauthorizedReason =
+    "error: device unauthorized.\r\nThis adb server's $ADB_VENDOR_KEYS is not set\r\nTry 'adb "
+    "kill-server' if that seems wrong.\r\nOtherwise check for a confirmation dialog on your "
+    "device.";
+const std::vector<std::string> kFastbootWithoutPhone = {"err=< waiting for any device >", "hang"};
 
 // The reboot to the system runs fastboot only when adb fails (a phone in the bootloader, which
 // adb does not see); a reboot that failed is told in one warning, one that worked in none.
@@ -53,17 +62,20 @@ TEST_F(FlashEndToEnd, TheRebootsRunTheirToolsAndTellAFailure) {
         std::vector<std::string> adb;
         std::vector<std::string> fastboot;
         const char* record;
-        const char* warning;  // after 重启失败!, or none
+        std::string warning;  // after 重启失败!, or none
     };
     const Case cases[] = {
-        {RebootToSystem, {"exit=0"}, {}, "[adb]\nreboot\n", nullptr},
-        {RebootToSystem, {"exit=1"}, {}, "[adb]\nreboot\n[fastboot]\nreboot\n", nullptr},
-        // Both failed: fastboot was given up for want of a phone.
-        {RebootToSystem,
-         kAdbWithoutPhone,
-         {"err=< waiting for any device >", "hang"},
+        {RebootToSystem, {"exit=0"}, {}, "[adb]\nreboot\n", ""},
+        {RebootToSystem, {"exit=1"}, {}, "[adb]\nreboot\n[fastboot]\nreboot\n", ""},
+        // Both failed: adb's reason, and fastboot given up for want of a phone in its mode.
+        {RebootToSystem, kAdbWithoutPhone, kFastbootWithoutPhone,
          "[adb]\nreboot\n[fastboot]\nreboot\n",
-         "命令执行失败(返回值258): cmd /c adb reboot||fastboot reboot\r\n未检测到手机"},
+         "命令执行失败(返回值258): cmd /c adb reboot||fastboot reboot\r\nerror: no "
+         "devices/emulators found\r\n未检测到处于Fastboot模式的手机"},
+        {RebootToSystem, kAdbUnauthorized, kFastbootWithoutPhone,
+         "[adb]\nreboot\n[fastboot]\nreboot\n",
+         "命令执行失败(返回值258): cmd /c adb reboot||fastboot reboot\r\n" +
+             std::string(kUnauthorizedReason) + "\r\n未检测到处于Fastboot模式的手机"},
         {RebootToBootloader,
          kAdbWithoutPhone,
          {},
@@ -71,14 +83,11 @@ TEST_F(FlashEndToEnd, TheRebootsRunTheirToolsAndTellAFailure) {
          "命令执行失败(返回值1): cmd /c adb reboot bootloader\r\nerror: no devices/emulators "
          "found"},
         {RebootToRecovery,
-         {"err=error: device unauthorized.", "err=This adb server's $ADB_VENDOR_KEYS is not set",
-          "err=Try 'adb kill-server' if that seems wrong.",
-          "err=Otherwise check for a confirmation dialog on your device.", "exit=1"},
+         kAdbUnauthorized,
          {},
          "[adb]\nreboot\nrecovery\n",
-         "命令执行失败(返回值1): cmd /c adb reboot recovery\r\nerror: device unauthorized.\r\n"
-         "This adb server's $ADB_VENDOR_KEYS is not set\r\nTry 'adb kill-server' if that "
-         "seems wrong.\r\nOtherwise check for a confirmation dialog on your device."},
+         "命令执行失败(返回值1): cmd /c adb reboot recovery\r\n" +
+             std::string(kUnauthorizedReason)},
     };
     real_.deviceWaitLimit = std::chrono::seconds(1);
     for (const Case& c : cases) {
@@ -96,10 +105,11 @@ TEST_F(FlashEndToEnd, TheRebootsRunTheirToolsAndTellAFailure) {
         c.reboot(real_);
 
         EXPECT_EQ(Record(), c.record);
-        const std::string warning = c.warning ? "ShowMessage(" +
-                                                    Quoted(Text("重启失败!\r\n\r\n") + c.warning) +
-                                                    ", 0, \"警告!\") -> 0"
-                                              : "";
+        const std::string warning =
+            c.warning.empty()
+                ? ""
+                : "ShowMessage(" + Quoted(Text("重启失败!\r\n\r\n") + c.warning.c_str()) +
+                      ", 0, \"警告!\") -> 0";
         EXPECT_EQ(real_.calls().size() > 1 ? real_.calls()[1] : "", warning);
     }
 }

@@ -20,22 +20,27 @@ TEST_F(DriveMapping, ProgramPathsBecomeNativePaths) {
     const struct {
         Text program;
         fs::path native;
+        Text shown;  // as a message that asks the user to act on the file names it
     } cases[] = {
-        {"C:\\Downloads\\twrp.img", "/home/ann/Downloads/twrp.img"},
-        {"c:\\Downloads\\twrp.img", "/home/ann/Downloads/twrp.img"},
-        {"c:\\", "/home/ann"},
-        {"C:", "/home/ann"},
-        {"C:tools\\adb", "/home/ann/tools/adb"},
-        {"Z:\\usr\\bin\\adb", "/usr/bin/adb"},
-        {"z:\\", "/"},
-        {"C:\\刷机\\恢复.img", "/home/ann/刷机/恢复.img"},
-        {"recovery\\find5_twrp_recovery.img", "recovery/find5_twrp_recovery.img"},
-        {"recovery.img", "recovery.img"},
-        {"E:\\apps\\Foo.apk", ""},  // no folder stands for drive E: outside Windows
-        {"", ""},
+        {"C:\\Downloads\\twrp.img", "/home/ann/Downloads/twrp.img", "~/Downloads/twrp.img"},
+        {"c:\\Downloads\\twrp.img", "/home/ann/Downloads/twrp.img", "~/Downloads/twrp.img"},
+        {"c:\\", "/home/ann", "~"},
+        {"C:", "/home/ann", "~"},
+        {"C:tools\\adb", "/home/ann/tools/adb", "~/tools/adb"},
+        {"C:\\..\\annex\\x.img", "/home/ann/../annex/x.img", "/home/annex/x.img"},
+        {"Z:\\usr\\bin\\adb", "/usr/bin/adb", "/usr/bin/adb"},
+        {"z:\\", "/", "/"},
+        {"C:\\刷机\\恢复.img", "/home/ann/刷机/恢复.img", "~/刷机/恢复.img"},
+        {"recovery\\find5_twrp_recovery.img", "recovery/find5_twrp_recovery.img",
+         "recovery/find5_twrp_recovery.img"},
+        {"recovery.img", "recovery.img", "recovery.img"},
+        // no folder stands for drive E: outside Windows
+        {"E:\\apps\\Foo.apk", "", "E:\\apps\\Foo.apk"},
+        {"", "", ""},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(NativePath(c.program), c.native) << c.program;
+        EXPECT_EQ(ShownPath(c.program), c.shown) << c.program;
     }
 }
 

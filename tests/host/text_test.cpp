@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "host/message_lines.h"
+
 namespace tarnwick {
 namespace {
 
@@ -170,6 +172,57 @@ TEST(ToBytesTest, GivesTextBytesAndNumbersInMemoryOrder) {
     EXPECT_EQ(ToBytes(std::int64_t{0}), Bytes(8, '\0'));
     EXPECT_EQ(ToBytes(std::int64_t{-2}), InMemoryOrder("\xFE\xFF\xFF\xFF\xFF\xFF\xFF\xFF"));
     EXPECT_EQ(ToBytes(1.0), InMemoryOrder(Bytes("\0\0\0\0\0\0\xF0\x3F", 8)));
+}
+
+// A message fits a screen of 1,024 x 768: at most 72 columns a line (a Chinese character takes
+// two) and 20 lines; a path is broken after a backslash late in a line, the most broken line cut.
+TEST(MessageInLinesTest, BreaksAndCutsToFitTheScreen) {
+    const auto letters = [](std::size_t count, char letter) {
+        return Text(std::string(count, letter).c_str());
+    };
+    const Text folder = "C:\\" + letters(50, 'a') + "\\" + letters(60, 'b');
+    struct {
+        Text message;
+        std::vector<Text> lines;  // as shown
+    } cases[] = {
+        {"操作已完成\r\n<b>请重启</b>  \r\n", {"操作已完成", "<b>请重启</b>  ", ""}},
+        {folder, {"C:\\" + letters(50, 'a') + "\\", letters(60, 'b')}},
+        {letters(45, 'a') + "目录" + letters(40, 'c'),
+         {letters(45, 'a') + "目录" + letters(23, 'c'), letters(17, 'c')}},
+        {"重启失败!\r\n" + letters(1000, 'e') + "\r\n未检测到处于Fastboot模式的手机", {}},
+    };
+    std::vector<Text>& toolLine = cases[3].lines;  // its tool's line 72 letters a line
+    toolLine.assign(14, letters(72, 'e'));
+    toolLine.front() = "重启失败!";
+    toolLine.push_back(letters(1000 - 13 * 72, 'e'));
+    toolLine.push_back("未检测到处于Fastboot模式的手机");
+    const auto lines = [](const Text& shown) {
+        std::vector<Text> split;
+        for (std::string_view rest = shown.bytes();;) {
+            const std::size_t end = std::min(rest.find("\r\n"), rest.size());
+            split.push_back(Text::FromBytes(std::string(rest.substr(0, end))));
+            if (end == rest.size()) {
+                return split;
+            }
+            rest.remove_prefix(end + 2);
+        }
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(lines(MessageInLines(c.message)), c.lines);
+    }
+    // A folder 2,000 characters deep: the reason after it stays.
+    std::string deep;
+    while (deep.size() < 2000) {
+        deep += "\\子文件夹";
+    }
+    const std::vector<Text> shown = lines(MessageInLines(
+        "无法检查输出目录:\r\n\r\nC:" + Text(deep.c_str()) + "\r\n\r\nPermission denied"));
+    ASSERT_EQ(shown.size(), 20U);
+    EXPECT_EQ(shown.back(), "Permission denied");
+    EXPECT_TRUE(shown[17].bytes().ends_with(Text("…").bytes()));
+    for (const Text& line : shown) {
+        EXPECT_LE(line.bytes().size(), 72U) << line;
+    }
 }
 
 }  // namespace

@@ -183,10 +183,15 @@ bool FakeHost::LiesInside(const Text& path, const Text& folder) {
     return inside;
 }
 
-bool FakeHost::SigningPairUsable(const Text& certificate, const Text& key) {
-    calls_.push_back("SigningPairUsable(" + Quoted(certificate) + ", " + Quoted(key) + ") -> " +
-                     Flag(signingPairUsable));
-    return signingPairUsable;
+SigningPairFault FakeHost::CheckSigningPair(const Text& certificate, const Text& key) {
+    calls_.push_back("CheckSigningPair(" + Quoted(certificate) + ", " + Quoted(key) +
+                     ") -> fault " + std::to_string(static_cast<int>(signingPairFault)));
+    return signingPairFault;
+}
+
+bool FakeHost::StartMakesSigningPair() {
+    calls_.push_back("StartMakesSigningPair() -> " + Flag(startMakesSigningPair));
+    return startMakesSigningPair;
 }
 
 bool FakeHost::OpenChooser(FileChooser& chooser) {

@@ -33,7 +33,8 @@ public:
     std::set<std::pair<Text, Text>> sameFiles;
     std::set<Text> links;             // paths that are symbolic links or junctions; they exist
     std::map<Text, Text> unreadable;  // folders a walk cannot read through, with the reason
-    bool signingPairUsable = true;
+    SigningPairFault signingPairFault = SigningPairFault::None;
+    bool startMakesSigningPair = false;
 
     // --- the record ---
     // One line per call, texts shown as UTF-8 in double quotes with \r, \n, \" and \\ escaped:
@@ -50,7 +51,8 @@ public:
     //   WalkFolder("C:\\app", "C:\\app.apk") -> link   (or -> file, -> plain,
     //   -> unfinished at "C:\\app\\res": "Permission denied")
     //   LiesInside("C:\\Music\\a.apk", "C:\\Music") -> true
-    //   SigningPairUsable("C:\\Tarnwick\\testkey.x509.pem", "C:\\...\\testkey.pk8") -> true
+    //   CheckSigningPair("C:\\Tarnwick\\testkey.x509.pem", "C:\\...\\testkey.pk8") -> fault 0
+    //   StartMakesSigningPair() -> false
     //   ProgramDirectory() -> "C:\\Tarnwick"   ChooseFolder("选择目录") -> ""   ShellOpen(4,
     //   "c:\\")
     const std::vector<std::string>& calls() const { return calls_; }
@@ -72,7 +74,8 @@ public:
     bool IsLink(const Text& path) override;
     FolderWalkResult WalkFolder(const Text& folder, const Text& file) override;
     bool LiesInside(const Text& path, const Text& folder) override;
-    bool SigningPairUsable(const Text& certificate, const Text& key) override;
+    SigningPairFault CheckSigningPair(const Text& certificate, const Text& key) override;
+    bool StartMakesSigningPair() override;
     Text ChooseFolder(const Text& instruction,
                       std::optional<bool> includeFiles = std::nullopt) override;
     void ShellOpen(int verb, const Text& target, std::optional<Text> parameters = std::nullopt,

@@ -18,6 +18,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -27,6 +28,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 #include <thread>
 
 #include "host/command_runner.h"
@@ -99,19 +101,31 @@ TEST(ShowMessageTest, TitleOmittedIsTheInfoCaptionAndGivenIsExact) {
     }
 }
 
-TEST(ShowMessageTest, ContentIsShownUnchangedWithItsLineBreaks) {
+// Its line breaks stay; a long path is broken so that the box fits the screen.
+TEST(ShowMessageTest, ContentIsShownWithItsLineBreaksInLinesThatFitTheScreen) {
     QtHost host;
     QString shown;
     Qt::WindowModality modality = Qt::NonModal;
-    WhenShown<QMessageBox>([&](QMessageBox* box) {
+    int width = 0;
+    const auto read = [&](QMessageBox* box) {
         shown = box->text();
         modality = box->windowModality();
+        width = box->frameGeometry().width();
         EXPECT_EQ(box->textFormat(), Qt::PlainText);
         box->close();
-    });
+    };
+    WhenShown<QMessageBox>(read);
     host.ShowMessage("操作已完成\r\n<b>请重启</b>  \r\n", 0, "");
     EXPECT_EQ(shown, "操作已完成\n<b>请重启</b>  \n");
     EXPECT_EQ(modality, Qt::ApplicationModal);
+    std::string deep = "C:";
+    for (int folder = 0; folder < 60; ++folder) {
+        deep += "\\文件夹";  // 7 columns
+    }
+    WhenShown<QMessageBox>(read);
+    host.ShowMessage("无法检查输出目录:\r\n\r\n" + Text(deep.c_str()), 0, "警告!");
+    EXPECT_GE(shown.count('\n'), 2 + (2 + 60 * 7) / 80);
+    EXPECT_LE(width, QApplication::primaryScreen()->availableGeometry().width());
 }
 
 TEST(ShowMessageTest, StyleZeroHasOneButtonAndAlwaysGivesOk) {
