@@ -4,8 +4,17 @@
 // of the installed program, and looks at a pair before it signs with it.
 
 #include <filesystem>
+#include <functional>
 
 namespace tarnwick::posix {
+
+// How the new files take their names; the tests set what happens between the check that
+// neither file exists and the placing (another start placing its pair), and take the way of a
+// file system that cannot rename without replacing.
+struct PairPlacing {
+    std::function<void()> beforePlacing = [] {};
+    bool renameWithoutReplacing = true;  // false: a second name (link), then the first removed
+};
 
 // Makes both files, readable by the user only, when neither exists. A pair that is there, or
 // one file of it, is never touched. Each file is written whole and flushed under a temporary
@@ -13,7 +22,8 @@ namespace tarnwick::posix {
 // another start of the program put there meanwhile: a crash leaves no file half written, and
 // of starts racing, one makes the pair and the others find it made. False when the pair could
 // not be made (nothing is left then).
-bool MakeSigningPair(const std::filesystem::path& certificate, const std::filesystem::path& key);
+bool MakeSigningPair(const std::filesystem::path& certificate, const std::filesystem::path& key,
+                     const PairPlacing& placing = {});
 
 // False when the pair cannot sign: a file missing or empty, a certificate that is not PEM, a
 // key that is not PKCS#8, or a key that is not the certificate's. True as well when the
