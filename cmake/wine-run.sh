@@ -33,19 +33,37 @@ wineserver="$(dirname "$wine")/wineserver"
     if [ ! -d "$LOCPATH/$LC_ALL" ]; then
         localedef -i "${LC_ALL%%.*}" -f UTF-8 "$LOCPATH/$LC_ALL" || [ -d "$LOCPATH/$LC_ALL" ]
     fi
+    # Wine updates a prefix, rewriting its DLLs and programs in place, when the prefix's
+    # .update-timestamp is not the time of Wine's wine.inf (after an upgrade of Wine). The
+    # build's prefix is updated here, before any suite runs; the suites' prefixes, which share
+    # its files, are removed first and made again from it.
+    inf="$(ls "${wine%/*}/../../share/wine/wine.inf" "${wine%/*}/../share/wine/wine.inf" \
+        2>/dev/null | head -n 1)"
     if [ ! -f "$base/system.reg" ]; then
         WINEPREFIX="$base" $fixed_layout "$wine" wineboot -i >/dev/null 2>&1
+        WINEPREFIX="$base" "$wineserver" -w
+    elif [ -n "$inf" ] && [ "$(cat "$base/.update-timestamp")" != "$(stat -c %Y "$inf")" ]; then
+        for suite in "$base"-*/system.reg; do
+            if [ -f "$suite" ]; then
+                WINEPREFIX="${suite%/system.reg}" "$wineserver" -w
+                rm -rf "${suite%/system.reg}"
+            fi
+        done
+        WINEPREFIX="$base" $fixed_layout "$wine" wineboot -u >/dev/null 2>&1
         WINEPREFIX="$base" "$wineserver" -w
     fi
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         # Wine's own files are shared as hard links; the registry and the other files at the
         # top, and the users' folders, which a suite writes, are copies: Wine writes a
         # registry file that has more than one link in place, which would reach every prefix.
+        # The suite's Wine never updates its prefix (`disable`), which would rewrite the shared
+        # files in place.
         rm -rf "$WINEPREFIX" "$WINEPREFIX.new"
         cp -al "$base" "$WINEPREFIX.new"
         rm -rf "$WINEPREFIX.new/drive_c/users"
         cp -a "$base/drive_c/users" "$WINEPREFIX.new/drive_c/"
         find "$base" -maxdepth 1 -type f -exec cp -a --remove-destination {} "$WINEPREFIX.new/" \;
+        echo disable >"$WINEPREFIX.new/.update-timestamp"
         mv "$WINEPREFIX.new" "$WINEPREFIX"
     fi
 ) 9>"$base.lock"
