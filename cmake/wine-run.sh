@@ -14,6 +14,9 @@ shift 2
 export WINEPREFIX="$base${TARNWICK_WINE_SUITE:+-$TARNWICK_WINE_SUITE}"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LOCPATH="$base-locale"
 export LC_ALL="${TARNWICK_WINE_LOCALE:-zh_CN.UTF-8}"
+# Only the fonts the tests were laid out with, whatever else the machine has installed.
+FONTCONFIG_FILE="$(cd "$(dirname "$0")" && pwd)/wine-fonts.conf"
+export FONTCONFIG_FILE
 unset DISPLAY WAYLAND_DISPLAY LANG
 [ -z "${TARNWICK_WINE_DISPLAY:-}" ] || export DISPLAY="$TARNWICK_WINE_DISPLAY"
 mkdir -p "$(dirname "$base")" "$LOCPATH"
