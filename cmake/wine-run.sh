@@ -37,15 +37,16 @@ wineserver="$(dirname "$wine")/wineserver"
         localedef -i "${LC_ALL%%.*}" -f UTF-8 "$LOCPATH/$LC_ALL" || [ -d "$LOCPATH/$LC_ALL" ]
     fi
     # Wine updates a prefix, rewriting its DLLs and programs in place, when the prefix's
-    # .update-timestamp is not the time of Wine's wine.inf (after an upgrade of Wine). The
-    # build's prefix is updated here, before any suite runs; the suites' prefixes, which share
-    # its files, are removed first and made again from it.
+    # .update-timestamp (a line that ends in CRLF) is not the time of Wine's wine.inf, as after
+    # an upgrade of Wine. The build's prefix is updated here, before any suite runs; the suites'
+    # prefixes, which share its files, are removed first and made again from it.
     inf="$(ls "${wine%/*}/../../share/wine/wine.inf" "${wine%/*}/../share/wine/wine.inf" \
         2>/dev/null | head -n 1)"
     if [ ! -f "$base/system.reg" ]; then
         WINEPREFIX="$base" $fixed_layout "$wine" wineboot -i >/dev/null 2>&1
         WINEPREFIX="$base" "$wineserver" -w
-    elif [ -n "$inf" ] && [ "$(cat "$base/.update-timestamp")" != "$(stat -c %Y "$inf")" ]; then
+    elif [ -n "$inf" ] &&
+        [ "$(tr -d '\r\n' <"$base/.update-timestamp")" != "$(stat -c %Y "$inf")" ]; then
         for suite in "$base"-*/system.reg; do
             if [ -f "$suite" ]; then
                 WINEPREFIX="${suite%/system.reg}" "$wineserver" -w
