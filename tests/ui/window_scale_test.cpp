@@ -479,8 +479,8 @@ const Fault kFaults[] = {
      [](ControlRecord& record) { record.height = 8; }, CaptionFaults},
     {"NoRootCheckBoxNarrowed", "push_system", "NOROOT",
      [](ControlRecord& record) { record.width = 150; }, CaptionFaults},
-    // Its caption's ink is 12 pixels high: two rows cut.
-    {"LabelTwoPixelsTooLow", "push", "标签5", [](ControlRecord& record) { record.height = 10; },
+    // Its caption's ink is 11 to 12 pixels high.
+    {"LabelEightPixelsHigh", "push", "标签5", [](ControlRecord& record) { record.height = 8; },
      CaptionFaults},
     // The test's own pictures of single size, with no picture of double size.
     {"PushModeWithoutItsDoublePicture", "home", "推送模式",
