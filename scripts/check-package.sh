@@ -12,7 +12,8 @@
 #  - upgrades to a higher version, then purges: the links resolve after the upgrade, and the
 #    user's home is left exactly as it was.
 # Whatever happens, it leaves the machine as it found it: the package and what it brought along
-# purged, the user removed. CI runs it (scripts/test.sh with CI=true); by hand:
+# purged, the user removed, with nothing of theirs left in /tmp. CI runs it (scripts/test.sh
+# with CI=true); by hand:
 #   scripts/check-package.sh
 set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -43,6 +44,14 @@ clean_up() {
         DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq $added >/dev/null || status=1
     fi
     if id "$user" >/dev/null 2>&1; then
+        # Java keeps its performance data in /tmp/hsperfdata_<user> whatever TMPDIR says: the
+        # user's own, removed once its programs have ended. Nothing else of the user's may stay
+        # in /tmp, where a later user of the same id would inherit it.
+        find /tmp -maxdepth 1 -name "hsperfdata_$user" -user "$user" -exec rm -rf {} +
+        if [ -n "$(find /tmp -maxdepth 1 -user "$user")" ]; then
+            echo "package check: left in /tmp: $(find /tmp -maxdepth 1 -user "$user")" >&2
+            status=1
+        fi
         userdel -r "$user" 2>/dev/null || status=1
     fi
     rm -rf "$work"

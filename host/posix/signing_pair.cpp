@@ -110,12 +110,15 @@ std::optional<fs::path> WriteTemporary(const fs::path& target, std::string_view 
 }
 
 // Gives the file its name unless something has it already (EEXIST then), as one step.
-int PlaceNew(const fs::path& temporary, const fs::path& target) {
-    if (renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
-        return 0;
-    }
-    if (errno != EINVAL) {
-        return errno;
+int PlaceNew(const fs::path& temporary, const fs::path& target, const PairPlacing& placing) {
+    if (placing.renameWithoutReplacing) {
+        if (renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) ==
+            0) {
+            return 0;
+        }
+        if (errno != EINVAL) {
+            return errno;
+        }
     }
     // A file system without the flag: a second name, which fails over an existing one.
     const int error = link(temporary.c_str(), target.c_str()) == 0 ? 0 : errno;
@@ -133,7 +136,7 @@ void FlushFolder(const fs::path& folder) {
 
 }  // namespace
 
-bool MakeSigningPair(const fs::path& certificate, const fs::path& key) {
+bool MakeSigningPair(const fs::path& certificate, const fs::path& key, const PairPlacing& placing) {
     std::error_code error;
     if (fs::exists(fs::symlink_status(certificate, error)) ||
         fs::exists(fs::symlink_status(key, error))) {
@@ -153,15 +156,16 @@ bool MakeSigningPair(const fs::path& certificate, const fs::path& key) {
         }
         return false;
     }
+    placing.beforePlacing();
     // The key first: a certificate never stands without its key.
-    const int keyPlaced = PlaceNew(*newKey, key);
+    const int keyPlaced = PlaceNew(*newKey, key, placing);
     if (keyPlaced != 0) {
         unlink(newKey->c_str());
         unlink(newCertificate->c_str());
         // EEXIST: another start placed its key first and places its own certificate.
         return keyPlaced == EEXIST;
     }
-    const int certificatePlaced = PlaceNew(*newCertificate, certificate);
+    const int certificatePlaced = PlaceNew(*newCertificate, certificate, placing);
     if (certificatePlaced != 0) {
         unlink(newCertificate->c_str());
         if (certificatePlaced != EEXIST) {

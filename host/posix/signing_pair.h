@@ -4,11 +4,20 @@
 // looks at what a pair holds before it signs with it.
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "host/signing_pair_check.h"
 
 namespace tarnwick::posix {
+
+// How the new files take their names; the tests set what happens between the check that
+// neither file exists and the placing (another start placing its pair), and take the way of a
+// file system that cannot rename without replacing.
+struct PairPlacing {
+    std::function<void()> beforePlacing = [] {};
+    bool renameWithoutReplacing = true;  // false: a second name (link), then the first removed
+};
 
 // Makes both files, readable by the user only, when neither exists. A pair that is there, or
 // one file of it, is never touched. Each file is written whole and flushed under a temporary
@@ -16,7 +25,8 @@ namespace tarnwick::posix {
 // another start of the program put there meanwhile: a crash leaves no file half written, and
 // of starts racing, one makes the pair and the others find it made. False when the pair could
 // not be made (nothing is left then).
-bool MakeSigningPair(const std::filesystem::path& certificate, const std::filesystem::path& key);
+bool MakeSigningPair(const std::filesystem::path& certificate, const std::filesystem::path& key,
+                     const PairPlacing& placing = {});
 
 // Why a pair whose files hold these bytes cannot sign: a certificate in neither PEM nor DER
 // form, a key that is not unencrypted PKCS#8 in DER form, or a key that is not the

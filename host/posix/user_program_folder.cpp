@@ -3,7 +3,9 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdlib>
+#include <string>
 #include <system_error>
 
 #include "host/files.h"
@@ -32,20 +34,31 @@ fs::path DataHome(const fs::path& home) {
     return home / ".local/share";
 }
 
-// A link is made where nothing lies and renewed where it leads nowhere. A link that another
-// start of the program made meanwhile counts as made when it leads where this one would.
+// A link is made where nothing lies and renewed where it leads nowhere: made under a temporary
+// name and renamed into place, so that a start of the program at the same moment finds either
+// link whole and never the name missing.
 bool LinkTool(const fs::path& link, const fs::path& target) {
     std::error_code error;
     const fs::file_status status = fs::symlink_status(link, error);
-    if (fs::exists(status)) {
-        if (!fs::is_symlink(status) || fs::exists(link, error)) {
-            return true;
-        }
-        fs::remove(link, error);
+    if (fs::exists(status) && (!fs::is_symlink(status) || fs::exists(link, error))) {
+        return true;
     }
-    fs::create_symlink(target, link, error);
-    return !error ||
-           (error == std::errc::file_exists && fs::read_symlink(link, error) == target && !error);
+    // Unique among the starts running: this process's id and a count of its own. One left
+    // by an ended process of the same id is no one's.
+    static std::atomic<unsigned> made = 0;
+    const fs::path temporary =
+        link.parent_path() / ("." + link.filename().string() + "." + std::to_string(getpid()) +
+                              "." + std::to_string(++made));
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
+    fs::create_symlink(target, temporary, error);
+    if (!error) {
+        fs::rename(temporary, link, error);
+    }
+    if (error) {
+        fs::remove(temporary, ignored);
+    }
+    return !error;
 }
 
 // Debian's apktool launcher links the system's framework into apktool's framework folder

@@ -135,6 +135,24 @@ TEST(ChooseProgramFolder, StartsMadeAtOnceAllFindTheFolderMade) {
     }
 }
 
+// Another start places its pair between this one's check and its placing: this one keeps it,
+// whether the file system renames without replacing or can only add a second name.
+TEST(ChooseProgramFolder, APairAnotherStartPlacedMeanwhileStays) {
+    for (const bool renameWithoutReplacing : {true, false}) {
+        SCOPED_TRACE(renameWithoutReplacing ? "renamed" : "linked");
+        const TempFolder folder;
+        const auto anotherStart = [&] {
+            folder.Write("k.pk8", "another start's key");
+            folder.Write("c.pem", "another start's certificate");
+        };
+        EXPECT_TRUE(posix::MakeSigningPair(folder / "c.pem", folder / "k.pk8",
+                                           {anotherStart, renameWithoutReplacing}));
+        EXPECT_EQ(folder.Read("k.pk8"), "another start's key");
+        EXPECT_EQ(folder.Read("c.pem"), "another start's certificate");
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 2);
+    }
+}
+
 // A pair that cannot sign stays as it is at start; signing names it instead. Every form that
 // signapk signs with passes.
 TEST(ChooseProgramFolder, LeavesASigningPairThatCannotSignAsItIs) {

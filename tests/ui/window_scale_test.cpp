@@ -230,17 +230,40 @@ bool Shows(const QRect& area, Counts counts) {
     return false;
 }
 
-// The ink of `text` drawn in `font` at this scale, nothing clipped.
-QRect UnclippedInk(const QString& text, const QFont& font) {
+// A caption's colour and its background's, at its ink's pixel that differs most from the
+// control without it.
+struct Colours {
+    QRgb ink, background;
+};
+Colours CaptionColours(const QImage& shown, const QImage& blank, const QRect& ink) {
+    Colours colours{};
+    int most = -1;
+    for (int y = ink.top(); y <= ink.bottom(); ++y) {
+        for (int x = ink.left(); x <= ink.right(); ++x) {
+            const QRgb a = shown.pixel(x, y), b = blank.pixel(x, y);
+            const int difference = std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                                   std::abs(qBlue(a) - qBlue(b));
+            if (difference > most) {
+                most = difference;
+                colours = {a, b};
+            }
+        }
+    }
+    return colours;
+}
+
+// The ink of `text` drawn in `font` at this scale, nothing clipped. In the caption's own colours,
+// its faintest rows fade into the background as they do in its control.
+QRect UnclippedInk(const QString& text, const QFont& font, Colours colours) {
     const QFontMetrics metrics(font);
     const QSize logical(metrics.horizontalAdvance(text) + 40, metrics.height() + 20);
     QImage canvas(logical * Scale(), QImage::Format_RGB32);
     canvas.setDevicePixelRatio(Scale());
-    canvas.fill(Qt::white);
+    canvas.fill(colours.background);
     const QImage blank = canvas.copy();
     QPainter painter(&canvas);
     painter.setFont(font);
-    painter.setPen(Qt::black);
+    painter.setPen(QColor(colours.ink));
     painter.drawText(QPoint(20, 10 + metrics.ascent()), text);
     painter.end();
     return Differing(canvas, blank, canvas.rect(), [](int, int) { return true; });
@@ -257,10 +280,13 @@ QString Caption(const ControlRecord& record) {
 using Faults = std::vector<std::string>;
 
 // A caption's ink is as wide as its text drawn unclipped, within a device pixel, and as high,
-// within a pixel of the window's (two device pixels above 100 %: a glyph's faint lowest row may
-// be rounded away), and a pixel of the control stays clear where the text runs out (the right,
-// or the left of a right-aligned caption), since a caption that Qt clips keeps all its ink
-// inside its control. Only the pixels the control shows count; one wholly covered is not seen.
+// within a device pixel where its ink reaches the control's top or bottom edge (a cut there of
+// more than a glyph's faint last row) and within a pixel of the window's elsewhere (two device
+// pixels above 100 %: drawn at another fraction of a device pixel, a glyph's faint top and bottom
+// rows may both be rounded away, and nothing is cut). A pixel of the control stays clear where
+// the text runs out (the right, or the left of a right-aligned caption), since a caption that Qt
+// clips keeps all its ink inside its control. Only the pixels the control shows count; one
+// wholly covered is not seen.
 Faults CaptionFaults(const Shot& shot) {
     Faults faults;
     const QImage offScreen = BlankPicture(shot.source);
@@ -281,16 +307,19 @@ Faults CaptionFaults(const Shot& shot) {
         }
         const bool drawnByTheProgram =
             record.kind == ControlKind::Label || record.kind == ControlKind::Hyperlink;
-        const QRect ink = Differing(
-            shot.picture, drawnByTheProgram ? offScreen : shot.blankPlatformControls, area, own);
-        const QRect whole = UnclippedInk(caption, widget->font());
+        const QImage& blank = drawnByTheProgram ? offScreen : shot.blankPlatformControls;
+        const QRect ink = Differing(shot.picture, blank, area, own);
         const std::string name = std::string(record.name) + ": ";
         if (ink.isNull()) {
             faults.push_back(name + "no ink");
             continue;
         }
+        const QRect whole =
+            UnclippedInk(caption, widget->font(), CaptionColours(shot.picture, blank, ink));
+        // Ink that reaches the top or bottom edge may be cut there.
+        const bool mayBeCut = ink.top() == area.top() || ink.bottom() == area.bottom();
         if (std::abs(ink.width() - whole.width()) > 1 ||
-            std::abs(ink.height() - whole.height()) > std::ceil(Scale())) {
+            std::abs(ink.height() - whole.height()) > (mayBeCut ? 1 : std::ceil(Scale()))) {
             faults.push_back(name + QStringLiteral("ink %1x%2, unclipped %3x%4")
                                         .arg(ink.width())
                                         .arg(ink.height())
@@ -435,28 +464,32 @@ TEST_P(AtThisScale, AtOneHundredPercentAWindowJustOpenedIsItsCommittedPicture) {
 INSTANTIATE_TEST_SUITE_P(EveryView, AtThisScale, ::testing::ValuesIn(kViews),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Faults that a table must catch, applied to a copy of a view's template at every run.
+// Faults that a table must catch, each applied to one control of a copy of a view's template at
+// every run: the table must name that control.
 struct Fault {
     const char* name;
     const char* view;
-    void (*apply)(WindowTemplate&);
+    const char* control;
+    void (*apply)(ControlRecord&);
     Faults (*check)(const Shot&);
 };
 
 const Fault kFaults[] = {
-    {"RecoveryButtonEightPixelsHigh", "flash",
-     [](WindowTemplate& source) { Record(source, "重启到REC").height = 8; }, CaptionFaults},
-    {"NoRootCheckBoxNarrowed", "push_system",
-     [](WindowTemplate& source) { Record(source, "NOROOT").width = 150; }, CaptionFaults},
+    {"RecoveryButtonEightPixelsHigh", "flash", "重启到REC",
+     [](ControlRecord& record) { record.height = 8; }, CaptionFaults},
+    {"NoRootCheckBoxNarrowed", "push_system", "NOROOT",
+     [](ControlRecord& record) { record.width = 150; }, CaptionFaults},
+    // Its caption's ink is 11 to 12 pixels high.
+    {"LabelEightPixelsHigh", "push", "标签5", [](ControlRecord& record) { record.height = 8; },
+     CaptionFaults},
     // The test's own pictures of single size, with no picture of double size.
-    {"PushModeWithoutItsDoublePicture", "home",
-     [](WindowTemplate& source) { Record(source, "推送模式").images = "single_only/mode_push"; },
-     SharpnessFaults},
+    {"PushModeWithoutItsDoublePicture", "home", "推送模式",
+     [](ControlRecord& record) { record.images = "single_only/mode_push"; }, SharpnessFaults},
 };
 
 class WithAFault : public ::testing::TestWithParam<Fault> {};
 
-TEST_P(WithAFault, TheTableFails) {
+TEST_P(WithAFault, TheTableFailsOnTheControlFaulted) {
     const Fault& fault = GetParam();
     if (fault.check == SharpnessFaults && Scale() == 1) {
         GTEST_SKIP();
@@ -465,8 +498,12 @@ TEST_P(WithAFault, TheTableFails) {
         return std::string_view(v.name) == fault.view;
     });
     WindowTemplate source = Apply(*view);
-    fault.apply(source);
-    EXPECT_NE(fault.check(*TakeShot(std::move(source))), Faults());
+    fault.apply(Record(source, fault.control));
+    const Faults faults = fault.check(*TakeShot(std::move(source)));
+    const std::string control = std::string(fault.control) + ": ";
+    EXPECT_TRUE(std::any_of(faults.begin(), faults.end(), [&](const std::string& f) {
+        return f.starts_with(control);
+    })) << ::testing::PrintToString(faults);
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, WithAFault, ::testing::ValuesIn(kFaults),
