@@ -112,6 +112,7 @@ TEST(ChooseProgramFolder, StartsMadeAtOnceAllFindTheFolderMade) {
         std::latch ready(kStarts);
         std::atomic<int> usable = 0;
         std::vector<std::jthread> starts;
+        starts.reserve(kStarts);
         for (int start = 0; start < kStarts; ++start) {
             starts.emplace_back([&] {
                 ready.arrive_and_wait();

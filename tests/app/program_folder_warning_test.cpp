@@ -38,7 +38,7 @@ fs::path Unlimited(const fs::path& path) {
 // A folder of exactly `length` characters inside `base`, made.
 Text FolderOfLength(const testing::TempFolder& base, std::size_t length) {
     const Text start = ProgramPath(base.path()) + "\\";
-    const Text folder =
+    Text folder =
         start +
         Text(std::string(length - static_cast<std::size_t>(TextLength(start)), 'a').c_str());
     fs::create_directory(Unlimited(NativePath(folder)));

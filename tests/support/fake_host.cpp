@@ -54,7 +54,7 @@ std::string Quoted(const Text& text) {
 CommandResult FakeHost::RunCommand(const Text& commandLine, bool wait,
                                    std::optional<int> windowMode) {
     const auto scripted = commandResults.find(commandLine);
-    const CommandResult result =
+    CommandResult result =
         scripted != commandResults.end() ? scripted->second : CommandResult{true, 0};
     if (const auto effect = commandEffects.find(commandLine); effect != commandEffects.end()) {
         effect->second(*this);
