@@ -62,7 +62,7 @@ QAccessibleInterface* FaceFactory(const QString& /*className*/, QObject* object)
     if (!face || !widget) {
         return nullptr;
     }
-    if (false && face->AccessibleRole() == QAccessible::EditableText) {
+    if (face->AccessibleRole() == QAccessible::EditableText) {
         return NewEditInterface(widget);
     }
     return new FaceInterface(widget, *face);
