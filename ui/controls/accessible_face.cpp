@@ -6,6 +6,7 @@
 #include <QVariant>
 #include <QWidget>
 
+#include "ui/controls/accessible_edit.h"
 #include "ui/event.h"
 
 namespace tarnwick::ui {
@@ -58,7 +59,13 @@ private:
 QAccessibleInterface* FaceFactory(const QString& /*className*/, QObject* object) {
     auto* face = dynamic_cast<AccessibleFace*>(object);
     auto* widget = qobject_cast<QWidget*>(object);
-    return face && widget ? new FaceInterface(widget, *face) : nullptr;
+    if (!face || !widget) {
+        return nullptr;
+    }
+    if (face->AccessibleRole() == QAccessible::EditableText) {
+        return NewEditInterface(widget);
+    }
+    return new FaceInterface(widget, *face);
 }
 
 }  // namespace

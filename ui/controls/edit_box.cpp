@@ -18,6 +18,7 @@
 #include <functional>
 #include <utility>
 
+#include "ui/controls/accessible_face.h"
 #include "ui/controls/factories.h"
 #include "ui/controls/look.h"
 #include "ui/event.h"
@@ -52,26 +53,29 @@ QString StyleSheet(const char* widgetClass, const ControlRecord& record) {
         .arg(QLatin1String(widgetClass), rules, ToQColor(kDisabledText).name());
 }
 
+// The edit widgets, each with the program's own accessibility (ui/controls/accessible_edit.h).
+template <class Edit>
+class EditWidget final : public Edit, public AccessibleFace {
+public:
+    using Edit::Edit;
+    QAccessible::Role AccessibleRole() const override { return QAccessible::EditableText; }
+};
+
 class SingleLineEditBox final : public EditBox {
 public:
     SingleLineEditBox(const ControlRecord& record, QWidget* parent)
-        : EditBox(record.name, new QLineEdit(parent)), edit_(static_cast<QLineEdit*>(widget())) {
+        : EditBox(record.name, new EditWidget<QLineEdit>(parent)),
+          edit_(static_cast<QLineEdit*>(widget())) {
         edit_->setReadOnly(record.readOnly);
         edit_->setFont(ToQFont(record.font));
         edit_->setStyleSheet(StyleSheet("QLineEdit", record));
         Show(Text(record.content));
-        // The user's typing or a screen reader's change; one made while a handler runs is
-        // undone, as the handler would not see it.
+        // The user's typing or a screen reader's change; neither comes while a handler runs.
         QObject::connect(edit_, &QLineEdit::textChanged, &lifetime_, [this](const QString& now) {
-            if (writing_) {
-                return;
+            if (!writing_) {
+                text_ = TextFromQString(now);
+                Raise(onContentChanged);
             }
-            if (!HandlersMayStart()) {
-                Show(text_);
-                return;
-            }
-            text_ = TextFromQString(now);
-            Raise(onContentChanged);
         });
     }
 
@@ -180,7 +184,7 @@ private:
     MultiLineFace* Face() const { return static_cast<MultiLineFace*>(widget()); }
 
     void MakeEdit() {
-        edit_ = new QPlainTextEdit(widget());
+        edit_ = new EditWidget<QPlainTextEdit>(widget());
         edit_->setGeometry(widget()->rect());
         edit_->setReadOnly(readOnly_);
         // The box's text only ever grows by the program's appends: no undo history to keep.
